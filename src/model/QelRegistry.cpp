@@ -1,0 +1,228 @@
+#include "model/QelRegistry.h"
+
+#include "model/ERegistryException.h"
+#include "platform/RegistryApi.h"
+
+#include <algorithm>
+#include <cstring>
+
+using namespace platform;
+
+namespace {
+
+std::string withName(const char* pattern, const std::string& name) {
+    std::string text = pattern;
+    text.replace(text.find("%s"), 2, name);
+    return text;
+}
+
+ERegistryException writeFailed(const std::string& name) {
+    return ERegistryException(withName("'%s' の設定に失敗しました", name));
+}
+
+ERegistryException readFailed(const std::string& name) {
+    return ERegistryException(withName("'%s' の取得に失敗しました", name));
+}
+
+ERegistryException wrongType(const std::string& name) {
+    return ERegistryException(withName("'%s' のﾃﾞｰﾀ型が不正です", name));
+}
+
+bool isText(Dword type) { return type == kRegSz || type == kRegExpandSz; }
+
+// A value can change between two calls, so the size comes from the call that
+// fetched the data; a value that keeps outgrowing the buffer reads as missing.
+constexpr int kMaxReadAttempts = 8;
+constexpr size_t kFirstBufferSize = 256;
+
+} // namespace
+
+QelRegistry::QelRegistry() : root_(kHkeyCurrentUser) {}
+
+QelRegistry::QelRegistry(const QelRegistry& other) : QelRegistry() {
+    if (!other.path().empty())
+        openPath(other.path());
+}
+
+QelRegistry::QelRegistry(const QelRegistry& parent, const std::string& subKey) : QelRegistry() {
+    const std::string& parentPath = parent.path();
+    if (parentPath.empty())
+        return;
+    openPath(subKey.empty() ? parentPath : parentPath + "\\" + subKey);
+}
+
+QelRegistry::~QelRegistry() { closeKey(); }
+
+bool QelRegistry::openPath(const std::string& fullPath) {
+    std::string rest = fullPath;
+    while (!rest.empty()) {
+        size_t slash = rest.find('\\');
+        std::string component = rest.substr(0, slash);
+        rest = slash == std::string::npos ? std::string() : rest.substr(slash + 1);
+        if (component.empty())
+            continue;
+        if (!openKey(component, true)) {
+            closeKey();
+            return false;
+        }
+    }
+    path_ = fullPath;
+    return true;
+}
+
+RegHandle QelRegistry::baseFor(bool absolute) const {
+    return absolute || current_ == 0 ? root_ : current_;
+}
+
+bool QelRegistry::openKey(const std::string& name, bool canCreate) {
+    bool absolute = !name.empty() && name[0] == '\\';
+    std::string relative = absolute ? name.substr(1) : name;
+    RegHandle base = baseFor(absolute);
+    RegHandle key = 0;
+    long rc;
+    if (canCreate) {
+        Dword disposition = 0;
+        rc = registryApi().RegCreateKeyExA(base, relative.c_str(), 0, nullptr,
+                                           kRegOptionNonVolatile, kKeyAllAccess, nullptr, &key,
+                                           &disposition);
+    } else {
+        rc = registryApi().RegOpenKeyExA(base, relative.c_str(), 0, kKeyAllAccess, &key);
+    }
+    if (rc != kErrorSuccess || key == 0)
+        return false;
+    std::string newPath = !absolute && current_ != 0 ? currentPath_ + "\\" + relative : relative;
+    if (current_ != 0)
+        registryApi().RegCloseKey(current_);
+    current_ = key;
+    currentPath_ = newPath;
+    return true;
+}
+
+void QelRegistry::closeKey() {
+    if (current_ != 0)
+        registryApi().RegCloseKey(current_);
+    current_ = 0;
+    currentPath_.clear();
+}
+
+std::string QelRegistry::readString(const std::string& name) {
+    if (current_ == 0)
+        return std::string();
+    std::vector<unsigned char> buffer(kFirstBufferSize);
+    for (int attempt = 0; attempt < kMaxReadAttempts; ++attempt) {
+        Dword type = kRegNone;
+        Dword size = static_cast<Dword>(buffer.size());
+        long rc = registryApi().RegQueryValueExA(current_, name.c_str(), nullptr, &type,
+                                                 buffer.data(), &size);
+        if (rc == kErrorMoreData) {
+            buffer.resize(std::max<size_t>(size, buffer.size() * 2));
+            continue;
+        }
+        if (rc != kErrorSuccess)
+            return std::string();
+        if (!isText(type))
+            throw wrongType(name);
+        size_t length = std::min<size_t>(size, buffer.size());
+        const char* text = reinterpret_cast<const char*>(buffer.data());
+        return std::string(text, strnlen(text, length));
+    }
+    return std::string();
+}
+
+int QelRegistry::readInteger(const std::string& name) {
+    if (current_ == 0)
+        throw readFailed(name);
+    unsigned char bytes[4] = {0, 0, 0, 0};
+    Dword type = kRegNone;
+    Dword size = sizeof bytes;
+    long rc =
+        registryApi().RegQueryValueExA(current_, name.c_str(), nullptr, &type, bytes, &size);
+    if (rc == kErrorMoreData && type != kRegNone && type != kRegDword)
+        throw wrongType(name);
+    if (rc != kErrorSuccess || size > sizeof bytes)
+        throw readFailed(name);
+    if (type != kRegDword)
+        throw wrongType(name);
+    // A value shorter than four bytes reads zero-extended.
+    std::uint32_t value = 0;
+    for (Dword i = 0; i < size; ++i)
+        value |= static_cast<std::uint32_t>(bytes[i]) << (8 * i);
+    return static_cast<int>(value);
+}
+
+void QelRegistry::writeValue(const std::string& name, Dword type, const unsigned char* data,
+                             size_t size) {
+    if (current_ == 0)
+        throw writeFailed(name);
+    long rc = registryApi().RegSetValueExA(current_, name.c_str(), 0, type, data,
+                                           static_cast<Dword>(size));
+    if (rc != kErrorSuccess)
+        throw writeFailed(name);
+}
+
+void QelRegistry::writeString(const std::string& name, const std::string& text) {
+    writeValue(name, kRegSz, reinterpret_cast<const unsigned char*>(text.data()), text.size());
+}
+
+void QelRegistry::writeInteger(const std::string& name, int value) {
+    std::uint32_t bits = static_cast<std::uint32_t>(value);
+    unsigned char bytes[4] = {static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
+                              static_cast<unsigned char>(bits >> 16),
+                              static_cast<unsigned char>(bits >> 24)};
+    writeValue(name, kRegDword, bytes, sizeof bytes);
+}
+
+bool QelRegistry::deleteKey(const std::string& name) {
+    bool absolute = !name.empty() && name[0] == '\\';
+    std::string relative = absolute ? name.substr(1) : name;
+    RegHandle base = baseFor(absolute);
+    RegHandle key = 0;
+    if (registryApi().RegOpenKeyExA(base, relative.c_str(), 0, kKeyAllAccess, &key) ==
+            kErrorSuccess &&
+        key != 0) {
+        RegHandle saved = current_;
+        current_ = key;
+        deleteSubKeysOfCurrent();
+        current_ = saved;
+        registryApi().RegCloseKey(key);
+    }
+    return registryApi().RegDeleteKeyA(base, relative.c_str()) == kErrorSuccess;
+}
+
+void QelRegistry::deleteSubKeysOfCurrent() {
+    // Collected first: deleting while enumerating would shift the indices.
+    for (const std::string& child : subKeyNames())
+        deleteKey(child);
+}
+
+int QelRegistry::subKeyCount() {
+    if (current_ == 0)
+        return -1;
+    Dword subKeys = 0;
+    long rc = registryApi().RegQueryInfoKeyA(current_, nullptr, nullptr, nullptr, &subKeys,
+                                             nullptr, nullptr, nullptr, nullptr, nullptr,
+                                             nullptr, nullptr);
+    return rc == kErrorSuccess ? static_cast<int>(std::min<Dword>(subKeys, 0x7FFFFFFF)) : -1;
+}
+
+std::vector<std::string> QelRegistry::subKeyNames() {
+    std::vector<std::string> names;
+    if (current_ == 0)
+        return names;
+    Dword subKeys = 0, maxLength = 0;
+    if (registryApi().RegQueryInfoKeyA(current_, nullptr, nullptr, nullptr, &subKeys, &maxLength,
+                                       nullptr, nullptr, nullptr, nullptr, nullptr,
+                                       nullptr) != kErrorSuccess)
+        return names;
+    std::vector<char> buffer(static_cast<size_t>(maxLength) + 1);
+    for (Dword i = 0; i < subKeys; ++i) {
+        Dword length = static_cast<Dword>(buffer.size());
+        long rc = registryApi().RegEnumKeyExA(current_, i, buffer.data(), &length, nullptr,
+                                              nullptr, nullptr, nullptr);
+        if (rc == kErrorSuccess)
+            names.emplace_back(buffer.data(), std::min<size_t>(length, buffer.size()));
+        else if (rc == kErrorNoMoreItems)
+            break;
+    }
+    return names;
+}

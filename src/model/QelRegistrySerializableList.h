@@ -1,0 +1,36 @@
+#pragma once
+#include "model/PointerList.h"
+#include "model/QelRegistrySerializable.h"
+
+#include <string>
+
+// A list of serializable items stored as a "Count" value and one numbered
+// sub-key per item ("<itemName>_0", "<itemName>_1", ...). The list owns its
+// items and destroys them.
+class QelRegistrySerializableList : public PointerList {
+public:
+    ~QelRegistrySerializableList() override;
+
+    void save(const std::string& itemName, QelRegistry& registry);
+    void load(const std::string& itemName, QelRegistry& registry);
+    QelRegistrySerializable* itemAt(int index) const;
+    void clear();
+    virtual int createItem() = 0;
+
+    static std::string itemKeyName(const std::string& itemName, int index);
+
+    // Stored counts above this are not trusted to walk name by name.
+    static constexpr int kTrustedCount = 256;
+
+protected:
+    int addItem(QelRegistrySerializable* item) { return add(item); }
+    // The item at index; raises the index error outside 0..count()-1.
+    QelRegistrySerializable* itemOrError(int index) const {
+        return static_cast<QelRegistrySerializable*>(get(index));
+    }
+    void destroyAt(int index);
+
+private:
+    int loadableCount(int storedCount, QelRegistry& registry);
+    void deleteSurplus(const std::string& itemName, QelRegistry& registry, int from, int to);
+};

@@ -1,0 +1,95 @@
+#pragma once
+#include "platform/RegistryApi.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+// A registry in memory that behaves as Windows does for the calls the
+// program makes: keys and value names compare without case, values keep
+// their type and bytes, handles are counted, and any call can be refused.
+class FakeRegistry : public platform::RegistryApi {
+public:
+    struct Value {
+        std::string name;
+        platform::Dword type = platform::kRegNone;
+        std::vector<unsigned char> bytes;
+    };
+    struct Key {
+        std::string name;
+        std::map<std::string, std::shared_ptr<Key>> children; // by upper-case name
+        std::map<std::string, Value> values;                  // by upper-case name
+        bool deleted = false;
+    };
+
+    FakeRegistry();
+    ~FakeRegistry() override;
+
+    // The registry functions.
+    long RegCreateKeyExA(platform::RegHandle key, const char* subKey, platform::Dword reserved,
+                         char* keyClass, platform::Dword options, platform::Dword samDesired,
+                         void* security, platform::RegHandle* result,
+                         platform::Dword* disposition) override;
+    long RegOpenKeyExA(platform::RegHandle key, const char* subKey, platform::Dword options,
+                       platform::Dword samDesired, platform::RegHandle* result) override;
+    long RegCloseKey(platform::RegHandle key) override;
+    long RegSetValueExA(platform::RegHandle key, const char* valueName, platform::Dword reserved,
+                        platform::Dword type, const unsigned char* data,
+                        platform::Dword dataSize) override;
+    long RegQueryValueExA(platform::RegHandle key, const char* valueName,
+                          platform::Dword* reserved, platform::Dword* type, unsigned char* data,
+                          platform::Dword* dataSize) override;
+    long RegQueryInfoKeyA(platform::RegHandle key, char* keyClass, platform::Dword* classSize,
+                          platform::Dword* reserved, platform::Dword* subKeys,
+                          platform::Dword* maxSubKeyLen, platform::Dword* maxClassLen,
+                          platform::Dword* values, platform::Dword* maxValueNameLen,
+                          platform::Dword* maxValueLen, platform::Dword* securityDescriptor,
+                          void* lastWriteTime) override;
+    long RegEnumKeyExA(platform::RegHandle key, platform::Dword index, char* name,
+                       platform::Dword* nameSize, platform::Dword* reserved, char* keyClass,
+                       platform::Dword* classSize, void* lastWriteTime) override;
+    long RegDeleteKeyA(platform::RegHandle key, const char* subKey) override;
+
+    // Direct access for tests: paths are below HKEY_CURRENT_USER, "\"-separated.
+    Key* findKey(const std::string& path) const;
+    Key& makeKey(const std::string& path);
+    bool hasKey(const std::string& path) const { return findKey(path) != nullptr; }
+    const Value* findValue(const std::string& path, const std::string& name) const;
+    void setValue(const std::string& path, const std::string& name, platform::Dword type,
+                  std::vector<unsigned char> bytes);
+    void setString(const std::string& path, const std::string& name, const std::string& text);
+    void setDword(const std::string& path, const std::string& name, std::uint32_t value);
+    std::string stringValue(const std::string& path, const std::string& name) const;
+    std::uint32_t dwordValue(const std::string& path, const std::string& name) const;
+    std::vector<std::string> subKeyNames(const std::string& path) const;
+    size_t keyCount() const; // every key below the root
+    void removeKey(const std::string& path);
+
+    // Failures on demand. The call numbered `n` (1-based, counting every
+    // call since the last resetCalls) fails with `error` and changes nothing.
+    void failCall(long n, long error = platform::kErrorAccessDenied);
+    // Every call of the named function fails while set.
+    void failFunction(const std::string& function, long error = platform::kErrorAccessDenied);
+    void resetCalls();
+    long callCount() const { return callCount_; }
+    const std::vector<std::string>& calls() const { return calls_; }
+    size_t openHandles() const { return handles_.size(); }
+
+private:
+    std::shared_ptr<Key> keyOf(platform::RegHandle handle) const;
+    std::shared_ptr<Key> walk(std::shared_ptr<Key> from, const std::string& path,
+                              bool create, bool* created) const;
+    platform::RegHandle newHandle(std::shared_ptr<Key> key);
+    long enter(const char* function);
+
+    std::shared_ptr<Key> root_;
+    std::map<platform::RegHandle, std::shared_ptr<Key>> handles_;
+    platform::RegHandle nextHandle_ = 0x1000;
+    long callCount_ = 0;
+    long failAt_ = 0;
+    long failError_ = 0;
+    std::map<std::string, long> failingFunctions_;
+    std::vector<std::string> calls_;
+};

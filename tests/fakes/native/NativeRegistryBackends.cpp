@@ -1,0 +1,5 @@
+#include "fakes/RegistryBackends.h"
+
+RegistryBackend fakeRegistryBackend();
+
+std::vector<RegistryBackend> registryBackends() { return {fakeRegistryBackend()}; }

@@ -1,0 +1,251 @@
+#include "fakes/FakeRegistry.h"
+#include "fakes/ScopedRegistryApi.h"
+#include "model/HotKeyList.h"
+#include "model/QelRegistry.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const std::string kListKey = "Software\\QelApp\\Lumaro\\HotKeys";
+
+std::string item(int i) { return kListKey + "\\HotKey_" + std::to_string(i); }
+
+class HotKeyListStorage : public ::testing::Test {
+protected:
+    FakeRegistry fake;
+    ScopedRegistryApi scope{fake};
+
+    void save(HotKeyList& list) {
+        QelRegistry registry;
+        registry.openPath(kListKey);
+        list.save("HotKey", registry);
+    }
+
+    std::unique_ptr<HotKeyList> load() {
+        auto list = std::make_unique<HotKeyList>();
+        QelRegistry registry;
+        registry.openPath(kListKey);
+        list->load("HotKey", registry);
+        return list;
+    }
+
+    static std::unique_ptr<HotKeyList> launches(int n) {
+        auto list = std::make_unique<HotKeyList>();
+        for (int i = 0; i < n; ++i) {
+            auto* key = new HotKey();
+            key->setKeyLetter(static_cast<char>('A' + i % 26));
+            key->setCtrl(i / 26 % 2);
+            key->setAlt(i / 52 % 2);
+            key->setShift(i / 104 % 2);
+            key->setCommand("cmd" + std::to_string(i));
+            list->addOrReplace(key);
+        }
+        return list;
+    }
+
+    void seedItem(int i, const std::string& letter, const std::string& command) {
+        fake.setString(item(i), "Key", letter);
+        fake.setDword(item(i), "Ctrl", 0);
+        fake.setDword(item(i), "Alt", 0);
+        fake.setDword(item(i), "Shift", 0);
+        fake.setString(item(i), "Command", command);
+    }
+};
+
+} // namespace
+
+TEST_F(HotKeyListStorage, SaveWritesTheLayoutValueByValue) {
+    HotKeyList list;
+    auto* key = new HotKey();
+    key->setKeyLetter('Q');
+    key->setAlt(true);
+    key->setShift(true);
+    key->setCommand("notepad.exe");
+    key->setDirectory("C:\\");
+    key->setParameters("a.txt");
+    key->setShowCmd(3);
+    list.addOrReplace(key);
+    save(list);
+
+    EXPECT_EQ(fake.dwordValue(kListKey, "Count"), 1u);
+    const auto& values = fake.findKey(item(0))->values;
+    EXPECT_EQ(values.size(), 9u);
+    EXPECT_EQ(fake.stringValue(item(0), "Key"), "Q");
+    EXPECT_EQ(fake.dwordValue(item(0), "Ctrl"), 0u);
+    EXPECT_EQ(fake.dwordValue(item(0), "Alt"), 1u);
+    EXPECT_EQ(fake.dwordValue(item(0), "Shift"), 1u);
+    EXPECT_EQ(fake.stringValue(item(0), "Command"), "notepad.exe");
+    EXPECT_EQ(fake.stringValue(item(0), "Directory"), "C:\\");
+    EXPECT_EQ(fake.stringValue(item(0), "Parameters"), "a.txt");
+    EXPECT_EQ(fake.dwordValue(item(0), "Extra"), 0u);
+    EXPECT_EQ(fake.dwordValue(item(0), "ShowCmd"), 3u);
+    EXPECT_EQ(fake.findValue(item(0), "Ctrl")->type, platform::kRegDword);
+    EXPECT_EQ(fake.openHandles(), 0u);
+}
+
+TEST_F(HotKeyListStorage, SaveDeletesSurplusItemKeysOnly) {
+    struct Case {
+        int before, after;
+    };
+    for (Case c : {Case{5, 3}, Case{2, 0}, Case{3, 5}}) {
+        fake.removeKey("Software");
+        save(*launches(c.before));
+        fake.makeKey(item(7) + "x"); // not an item name: never touched
+        save(*launches(c.after));
+        EXPECT_EQ(fake.dwordValue(kListKey, "Count"), static_cast<unsigned>(c.after));
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(fake.hasKey(item(i)), i < std::max(c.after, 0)) << c.before << "->" << c.after;
+        EXPECT_TRUE(fake.hasKey(item(7) + "x"));
+    }
+}
+
+TEST_F(HotKeyListStorage, ItemKeysBeyondTheStoredCountAreNeverReadOrDeleted) {
+    save(*launches(3));
+    seedItem(7, "Z", "stale");
+    EXPECT_EQ(load()->count(), 3);
+    save(*launches(3));
+    EXPECT_TRUE(fake.hasKey(item(7)));
+}
+
+TEST_F(HotKeyListStorage, SavingTwiceLeavesTheStoreUnchanged) {
+    auto list = launches(30);
+    save(*list);
+    auto before = fake.keyCount();
+    auto command = fake.stringValue(item(29), "Command");
+    save(*list);
+    EXPECT_EQ(fake.keyCount(), before);
+    EXPECT_EQ(fake.stringValue(item(29), "Command"), command);
+}
+
+TEST_F(HotKeyListStorage, RoundTripKeepsOrderAndEveryField) {
+    auto list = launches(208);
+    list->at(5)->setBind(31);
+    list->at(5)->setCommand("");
+    list->at(6)->setPopup();
+    list->at(7)->setParameters("\x82\xa0\xe9 \"q\"");
+    save(*list);
+    auto loaded = load();
+    ASSERT_EQ(loaded->count(), 208);
+    for (int i = 0; i < 208; ++i) {
+        const HotKey* a = list->at(i);
+        const HotKey* b = loaded->at(i);
+        EXPECT_EQ(a->key(), b->key());
+        EXPECT_EQ(a->ctrl(), b->ctrl());
+        EXPECT_EQ(a->alt(), b->alt());
+        EXPECT_EQ(a->shift(), b->shift());
+        EXPECT_EQ(a->command(), b->command());
+        EXPECT_EQ(a->parameters(), b->parameters());
+        EXPECT_EQ(a->extra(), b->extra());
+        EXPECT_EQ(a->showCmd(), b->showCmd());
+    }
+}
+
+TEST_F(HotKeyListStorage, MissingItemKeyLoadsDefaultsAndIsCreated) {
+    fake.setDword(kListKey, "Count", 2);
+    seedItem(0, "A", "x");
+    auto list = load();
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->at(0)->command(), "x");
+    EXPECT_TRUE(list->at(1)->isEmptyDefinition());
+    EXPECT_EQ(list->at(1)->showCmd(), 5);
+    EXPECT_TRUE(fake.hasKey(item(1)));
+    HotKeyList installed(list.get());
+    EXPECT_EQ(installed.count(), 1);
+}
+
+TEST_F(HotKeyListStorage, AnUnreadableValueEndsOnlyItsOwnGroup) {
+    fake.setDword(kListKey, "Count", 3);
+    // "Ctrl" as text: the letter stays, the flags keep their defaults.
+    seedItem(0, "A", "x");
+    fake.setString(item(0), "Ctrl", "1");
+    fake.setDword(item(0), "Alt", 1);
+    fake.setDword(item(0), "Extra", 0);
+    fake.setDword(item(0), "ShowCmd", 6);
+    // "Key" missing but "Ctrl" 1; "Extra" missing and "ShowCmd" 3.
+    fake.setDword(item(1), "Ctrl", 1);
+    fake.setDword(item(1), "ShowCmd", 3);
+    fake.setString(item(1), "Command", "y");
+    // "Extra" 4294967290 is a bind with identifier 31; a two-letter key.
+    seedItem(2, "BX", "");
+    fake.setDword(item(2), "Extra", 4294967290u);
+    fake.setDword(item(2), "ShowCmd", 5);
+
+    auto list = load();
+    ASSERT_EQ(list->count(), 3);
+    const HotKey* a = list->at(0);
+    EXPECT_EQ(a->key(), "A");
+    EXPECT_FALSE(a->ctrl() || a->alt() || a->shift());
+    EXPECT_EQ(a->command(), "x");
+    EXPECT_EQ(a->showCmd(), 6);
+    const HotKey* b = list->at(1);
+    EXPECT_EQ(b->keyLetter(), '\0');
+    EXPECT_TRUE(b->ctrl());
+    EXPECT_EQ(b->command(), "y");
+    EXPECT_EQ(b->extra(), 0);
+    EXPECT_EQ(b->showCmd(), 5);
+    const HotKey* c = list->at(2);
+    EXPECT_EQ(c->extra(), -6);
+    EXPECT_TRUE(c->isBind());
+    EXPECT_EQ(c->bindId(), 31);
+    EXPECT_EQ(c->key(), "BX");
+    EXPECT_EQ(HotKey(c).key(), "B");
+}
+
+TEST_F(HotKeyListStorage, UnreadableCountLoadsNothing) {
+    for (auto seed : std::vector<std::function<void()>>{
+             [&] { fake.setDword(kListKey, "Count", 0xFFFFFFFF); },
+             [&] { fake.setString(kListKey, "Count", "2"); },
+             [&] { fake.setValue(kListKey, "Count", platform::kRegBinary, {2, 0, 0, 0}); },
+             [&] {}}) {
+        fake.removeKey("Software");
+        seedItem(0, "A", "x");
+        seed();
+        EXPECT_EQ(load()->count(), 0);
+    }
+}
+
+TEST_F(HotKeyListStorage, HugeCountLoadsOnlyWhatCanExist) {
+    for (std::uint32_t count : {2147483647u, 100000000u}) {
+        fake.removeKey("Software");
+        fake.setDword(kListKey, "Count", count);
+        seedItem(0, "A", "x");
+        seedItem(1, "B", "y");
+        auto list = load();
+        EXPECT_EQ(list->count(), 3) << count;
+        EXPECT_LT(fake.callCount(), 200) << count;
+        fake.resetCalls();
+    }
+}
+
+TEST_F(HotKeyListStorage, SaveOverAHugeCountDeletesOnlyExistingSurplus) {
+    fake.setDword(kListKey, "Count", 2147483647u);
+    for (int i : {0, 1, 2, 5, 999999})
+        seedItem(i, "A", "x");
+    fake.makeKey(kListKey + "\\HotKey_007");
+    fake.makeKey(kListKey + "\\Other");
+    fake.resetCalls();
+    save(*launches(2));
+    EXPECT_LT(fake.callCount(), 200);
+    EXPECT_EQ(fake.subKeyNames(kListKey),
+              (std::vector<std::string>{"HotKey_0", "HotKey_007", "HotKey_1", "Other"}));
+}
+
+TEST_F(HotKeyListStorage, OddTextValuesLoadAndRoundTrip) {
+    fake.setDword(kListKey, "Count", 2);
+    seedItem(0, "", std::string(1 << 20, 'c'));
+    fake.setString(item(1), "Key", std::string(300, 'K'));
+    fake.setValue(item(1), "Directory", platform::kRegExpandSz, {'%', 'T', '%', 0, 'x'});
+    fake.setValue(item(1), "Extra", platform::kRegBinary, {1, 0, 0, 0});
+    auto list = load();
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->at(0)->command().size(), 1u << 20);
+    EXPECT_EQ(list->at(0)->keyLetter(), '\0');
+    EXPECT_EQ(list->at(1)->keyLetter(), 'K');
+    EXPECT_EQ(list->at(1)->directory(), "%T%");
+    EXPECT_EQ(list->at(1)->extra(), 0);
+    EXPECT_EQ(list->at(1)->showCmd(), 5);
+}
