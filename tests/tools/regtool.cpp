@@ -1,0 +1,86 @@
+// Saves a known list through the program's own classes, or loads the stored
+// list and prints it, so that shell scripts can check the registry layout
+// with a client we did not write (reg.exe).
+#include "model/HotKeyList.h"
+#include "model/QelRegistry.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const char* const kListKey = "Software\\QelApp\\Lumaro\\HotKeys";
+
+HotKey* make(char letter, bool ctrl, bool alt, bool shift) {
+    auto* key = new HotKey();
+    key->setKeyLetter(letter);
+    key->setCtrl(ctrl);
+    key->setAlt(alt);
+    key->setShift(shift);
+    return key;
+}
+
+void saveSample() {
+    HotKeyList list;
+    HotKey* launch = make('A', false, false, false);
+    launch->setCommand("C:\\Program Files\\x.exe");
+    launch->setDirectory("C:\\work");
+    launch->setParameters("\"a b\" c");
+    launch->setShowCmd(3);
+    list.addOrReplace(launch);
+    HotKey* popup = make('P', true, false, false);
+    popup->setPopup();
+    list.addOrReplace(popup);
+    HotKey* bind = make('B', true, true, true);
+    bind->setBind(31);
+    list.addOrReplace(bind);
+    QelRegistry registry;
+    registry.openPath(kListKey);
+    list.save("HotKey", registry);
+}
+
+std::string escaped(const std::string& text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c >= 0x20 && c < 0x7F && c != '\\') {
+            out += static_cast<char>(c);
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            out += hex;
+        }
+    }
+    return out;
+}
+
+void dump() {
+    HotKeyList list;
+    QelRegistry registry;
+    registry.openPath(kListKey);
+    list.load("HotKey", registry);
+    std::printf("count %d\n", list.count());
+    for (int i = 0; i < list.count(); ++i) {
+        const HotKey* k = list.at(i);
+        std::printf("%d key=%s ctrl=%d alt=%d shift=%d command=%s directory=%s parameters=%s "
+                    "extra=%d showCmd=%d\n",
+                    i, escaped(k->key()).c_str(), k->ctrl(), k->alt(), k->shift(),
+                    escaped(k->command()).c_str(), escaped(k->directory()).c_str(),
+                    escaped(k->parameters()).c_str(), k->extra(), k->showCmd());
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "save-sample") == 0) {
+        saveSample();
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "dump") == 0) {
+        dump();
+        return 0;
+    }
+    std::fprintf(stderr, "usage: regtool save-sample|dump\n");
+    return 2;
+}

@@ -1,0 +1,74 @@
+# Shared helpers for the scripts that run our programs under Wine.
+# Needs BUILD (the Windows build folder) and WORK (a scratch folder).
+set -u
+
+WINE_ENV=(WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml=")
+TEMPLATE="$BUILD/wine-template"
+
+log() { printf '%s\n' "$*" >&2; }
+
+# The template prefix: one shared virtual desktop, no crash dialog, and
+# Japanese fonts under the names the program asks for.
+make_template() {
+    [ -f "$TEMPLATE/.ready" ] && return 0
+    rm -rf "$TEMPLATE"
+    env "${WINE_ENV[@]}" WINEPREFIX="$TEMPLATE" DISPLAY= timeout 180 wineboot -i >/dev/null 2>&1
+    local reg="$BUILD/template-settings.reg"
+    {
+        printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+        printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n'
+        printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1024x768"\r\n\r\n'
+        printf '[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n\r\n'
+        printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+        printf '"ＭＳ Ｐゴシック"="IPAPGothic"\r\n"MS PGothic"="IPAPGothic"\r\n"MS UI Gothic"="IPAPGothic"\r\n'
+        printf '"ＭＳ ゴシック"="IPAGothic"\r\n"MS Gothic"="IPAGothic"\r\n\r\n'
+    } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
+    env "${WINE_ENV[@]}" WINEPREFIX="$TEMPLATE" DISPLAY= timeout 60 wine regedit /S "$(winepath_of "$reg")" >/dev/null 2>&1
+    env WINEPREFIX="$TEMPLATE" wineserver -k 2>/dev/null
+    env WINEPREFIX="$TEMPLATE" wineserver -w 2>/dev/null
+    touch "$TEMPLATE/.ready"
+}
+
+winepath_of() { printf 'Z:%s' "$(printf '%s' "$1" | sed 's#/#\\#g')"; }
+
+# A fresh copy of the template for one scenario (never hard links: the
+# server rewrites the .reg files in place).
+new_prefix() {
+    export WINEPREFIX="$WORK/prefix-$1"
+    rm -rf "$WINEPREFIX"
+    cp -a "$TEMPLATE" "$WINEPREFIX"
+}
+
+w() { env "${WINE_ENV[@]}" timeout 60 wine "$@"; }
+
+stop_wine() {
+    wineserver -k 2>/dev/null
+    wineserver -w 2>/dev/null
+    true
+}
+
+PASSED=0
+FAILED=0
+check() { # name, then a command that must succeed
+    local name=$1
+    shift
+    if "$@"; then
+        PASSED=$((PASSED + 1))
+        log "PASS $name"
+    else
+        FAILED=$((FAILED + 1))
+        log "FAIL $name"
+    fi
+}
+
+report() { printf 'wine-script: %d passed, %d failed\n' "$PASSED" "$FAILED"; }
+
+# Polls a condition until it holds or the deadline (seconds) passes.
+wait_for() {
+    local deadline=$(($(date +%s%N) / 1000000 + $1 * 1000))
+    shift
+    until "$@"; do
+        [ $(($(date +%s%N) / 1000000)) -ge $deadline ] && return 1
+        sleep 0.05
+    done
+}
