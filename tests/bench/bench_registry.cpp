@@ -1,0 +1,162 @@
+// Save and load of a full list of 208 definitions through our classes,
+// against a plain loop that makes the same registry calls directly. The
+// ratio is our own overhead; the calls themselves are the same.
+#include "model/HotKeyList.h"
+#include "model/QelRegistry.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kComponents[] = {"Software", "QelApp", "Lumaro", "HotKeys"};
+const char* const kListKey = "Software\\QelApp\\Lumaro\\HotKeys";
+constexpr int kItems = 208;
+
+double nowMs() {
+    LARGE_INTEGER f, c;
+    QueryPerformanceFrequency(&f);
+    QueryPerformanceCounter(&c);
+    return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
+}
+
+HotKeyList* fullList() {
+    auto* list = new HotKeyList();
+    for (int i = 0; i < kItems; ++i) {
+        auto* key = new HotKey();
+        key->setKeyLetter(static_cast<char>('A' + i % 26));
+        key->setCtrl(i / 26 % 2);
+        key->setAlt(i / 52 % 2);
+        key->setShift(i / 104 % 2);
+        key->setCommand("C:\\Programs\\tool" + std::to_string(i) + ".exe");
+        key->setDirectory("C:\\Work");
+        key->setParameters("/n " + std::to_string(i));
+        list->addOrReplace(key);
+    }
+    return list;
+}
+
+void oursSave(HotKeyList& list) {
+    QelRegistry registry;
+    registry.openPath(kListKey);
+    list.save("HotKey", registry);
+}
+
+void oursLoad() {
+    HotKeyList list;
+    QelRegistry registry;
+    registry.openPath(kListKey);
+    list.load("HotKey", registry);
+}
+
+// The same calls as an accessor's openPath: each component created below
+// the previous one, the previous handle closed once the next is open.
+HKEY plainOpen(const std::vector<std::string>& parts) {
+    HKEY current = nullptr;
+    for (const std::string& part : parts) {
+        HKEY next = nullptr;
+        DWORD disposition = 0;
+        RegCreateKeyExA(current ? current : HKEY_CURRENT_USER, part.c_str(), 0, nullptr, 0,
+                        KEY_ALL_ACCESS, nullptr, &next, &disposition);
+        if (current)
+            RegCloseKey(current);
+        current = next;
+    }
+    return current;
+}
+
+std::vector<std::string> listParts() { return {kComponents, kComponents + 4}; }
+
+void plainSetString(HKEY key, const char* name, const std::string& text) {
+    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.data()),
+                   static_cast<DWORD>(text.size()));
+}
+
+void plainSetInt(HKEY key, const char* name, DWORD value) {
+    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
+}
+
+void plainSave(const HotKeyList& list) {
+    HKEY key = plainOpen(listParts());
+    BYTE buffer[4];
+    DWORD type = 0, size = 4;
+    RegQueryValueExA(key, "Count", nullptr, &type, buffer, &size);
+    plainSetInt(key, "Count", static_cast<DWORD>(list.count()));
+    for (int i = 0; i < list.count(); ++i) {
+        std::vector<std::string> parts = listParts();
+        parts.push_back("HotKey_" + std::to_string(i));
+        HKEY item = plainOpen(parts);
+        const HotKey* k = list.at(i);
+        plainSetString(item, "Key", k->key());
+        plainSetInt(item, "Ctrl", k->ctrl());
+        plainSetInt(item, "Alt", k->alt());
+        plainSetInt(item, "Shift", k->shift());
+        plainSetString(item, "Command", k->command());
+        plainSetString(item, "Directory", k->directory());
+        plainSetString(item, "Parameters", k->parameters());
+        plainSetInt(item, "Extra", static_cast<DWORD>(k->extra()));
+        plainSetInt(item, "ShowCmd", static_cast<DWORD>(k->showCmd()));
+        RegCloseKey(item);
+    }
+    RegCloseKey(key);
+}
+
+void plainLoad() {
+    HKEY key = plainOpen(listParts());
+    DWORD count = 0, type = 0, size = 4;
+    RegQueryValueExA(key, "Count", nullptr, &type, reinterpret_cast<BYTE*>(&count), &size);
+    static const char* const kTexts[] = {"Key", "Command", "Directory", "Parameters"};
+    static const char* const kInts[] = {"Ctrl", "Alt", "Shift", "Extra", "ShowCmd"};
+    std::vector<std::string> fields;
+    for (DWORD i = 0; i < count; ++i) {
+        std::vector<std::string> parts = listParts();
+        parts.push_back("HotKey_" + std::to_string(i));
+        HKEY item = plainOpen(parts);
+        for (int n = 0; n < 9; ++n) {
+            bool text = n == 0 || (n >= 4 && n <= 6);
+            const char* name = text ? kTexts[n == 0 ? 0 : n - 3] : kInts[n < 4 ? n - 1 : n - 4];
+            BYTE buffer[256];
+            DWORD t = 0, s = text ? sizeof buffer : 4;
+            RegQueryValueExA(item, name, nullptr, &t, buffer, &s);
+            if (text)
+                fields.emplace_back(reinterpret_cast<char*>(buffer), s);
+        }
+        RegCloseKey(item);
+    }
+    RegCloseKey(key);
+}
+
+template <typename F> double median(F run, int rounds) {
+    std::vector<double> times;
+    for (int i = 0; i < rounds; ++i) {
+        double start = nowMs();
+        run();
+        times.push_back(nowMs() - start);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+int main() {
+    HotKeyList* list = fullList();
+    const int rounds = 15;
+    oursSave(*list); // warm the keys up for both
+    double ourSave = median([&] { oursSave(*list); }, rounds);
+    double baseSave = median([&] { plainSave(*list); }, rounds);
+    double ourLoad = median(oursLoad, rounds);
+    double baseLoad = median(plainLoad, rounds);
+    std::printf("registry save of %d definitions: ours %.2f ms, plain calls %.2f ms, ratio %.2f\n",
+                kItems, ourSave, baseSave, ourSave / baseSave);
+    std::printf("registry load of %d definitions: ours %.2f ms, plain calls %.2f ms, ratio %.2f\n",
+                kItems, ourLoad, baseLoad, ourLoad / baseLoad);
+    delete list;
+    QelRegistry cleaner;
+    cleaner.deleteKey("\\Software\\QelApp");
+    return 0;
+}

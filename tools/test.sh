@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# Builds every build and runs every test: native (plain and with ASan and
+# UBSan), the load fuzzer, the Windows build's tests under Wine and the
+# end-to-end scripts; then prints the benchmarks' figures. Ends with
+# "N passed, N failed" and a non-zero status when anything failed.
+set -u
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+cd "$ROOT"
+. tools/deps.sh
+ensure_packages || exit 1
+
+B="$ROOT/build"
+LOGS="$B/logs"
+mkdir -p "$LOGS"
+PASSED=0
+FAILED=0
+XVFB_PID=
+
+cleanup() {
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    for p in "$B"/win/wine-run "$B"/win/wine-template; do
+        [ -d "$p" ] && WINEPREFIX="$p" wineserver -k 2>/dev/null
+    done
+    true
+}
+trap cleanup EXIT
+
+count() { PASSED=$((PASSED + $1)); FAILED=$((FAILED + $2)); }
+
+configure_and_build() { # folder, cmake options...
+    local dir=$1
+    shift
+    echo "== build $dir"
+    cmake -S "$ROOT" -B "$B/$dir" -G Ninja "$@" >"$LOGS/$dir-configure.log" 2>&1 &&
+        cmake --build "$B/$dir" -j2 >"$LOGS/$dir-build.log" 2>&1 && return 0
+    tail -n 40 "$LOGS/$dir-configure.log" "$LOGS/$dir-build.log"
+    return 1
+}
+
+# Runs a GoogleTest executable and adds its counts; a run that ends without
+# its summary (a crash) counts as one failure.
+run_gtest() { # label, command...
+    local label=$1 log="$LOGS/$1.log"
+    shift
+    echo "== $label"
+    "$@" >"$log" 2>&1
+    tr -d '\r' <"$log" >"$log.txt"
+    local ran passed failed
+    ran=$(grep -Eo '^\[==========\] [0-9]+ tests?' "$log.txt" | grep -Eo '[0-9]+' | tail -1)
+    passed=$(grep -Eo '^\[  PASSED  \] [0-9]+' "$log.txt" | grep -Eo '[0-9]+' | tail -1)
+    failed=$(grep -Eo '^\[  FAILED  \] [0-9]+ tests?,' "$log.txt" | grep -Eo '[0-9]+' | tail -1)
+    if [ -z "$ran" ]; then
+        tail -n 30 "$log.txt"
+        echo "$label: no summary (crashed?)"
+        count 0 1
+        return
+    fi
+    grep -E '^\[  FAILED  \]|Failure$' "$log.txt" | head -n 40
+    echo "$label: ${passed:-0} passed, ${failed:-0} failed"
+    count "${passed:-0}" "${failed:-0}"
+}
+
+run_check() { # label, command... : one test
+    local label=$1
+    shift
+    echo "== $label"
+    if "$@" >"$LOGS/$label.log" 2>&1; then
+        count 1 0
+    else
+        tail -n 30 "$LOGS/$label.log"
+        echo "$label: failed"
+        count 0 1
+    fi
+}
+
+format_check() {
+    git ls-files '*.cpp' '*.h' | xargs -r clang-format --dry-run -Werror
+}
+
+start_xvfb() {
+    local file="$B/xvfb-display"
+    rm -f "$file"
+    Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$file" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 100); do [ -s "$file" ] && break; sleep 0.05; done
+    export DISPLAY=":$(cat "$file")"
+}
+
+# --- native
+if configure_and_build native -DCMAKE_BUILD_TYPE=Debug; then
+    run_gtest native "$B/native/tests/unit_tests"
+else count 0 1; fi
+if configure_and_build asan -DCMAKE_BUILD_TYPE=Debug -DLUMARO_SANITIZE=ON; then
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        run_gtest native-sanitized "$B/asan/tests/unit_tests"
+else count 0 1; fi
+if CC=clang CXX=clang++ configure_and_build fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMARO_FUZZ=ON; then
+    mkdir -p "$B/fuzz/corpus"
+    run_check fuzz-registry-load "$B/fuzz/tests/fuzz_registry_load" -runs=30000 -max_len=4096 \
+        -timeout=10 "$B/fuzz/corpus"
+else count 0 1; fi
+run_check clang-format format_check
+
+# --- Windows, under Wine
+if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=MinSizeRel; then
+    BUILD="$B/win" WORK="$B/win/work"
+    . tests/wine/lib.sh
+    make_template
+    start_xvfb
+    export WINEPREFIX="$B/win/wine-run"
+    rm -rf "$WINEPREFIX" && cp -a "$TEMPLATE" "$WINEPREFIX"
+    run_gtest wine-unit env "${WINE_ENV[@]}" timeout 600 wine "$B/win/tests/unit_tests.exe"
+    localedef -i ja_JP -f UTF-8 "$B/locale/ja_JP.UTF-8" >/dev/null 2>&1 || mkdir -p "$B/locale"
+    LOCPATH="$B/locale" LANG=ja_JP.UTF-8 run_gtest wine-unit-cp932 env "${WINE_ENV[@]}" \
+        timeout 300 wine "$B/win/tests/unit_tests.exe" --gtest_filter='AnsiText*:RegistryContract*'
+    wineserver -k 2>/dev/null
+    kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    XVFB_PID=
+    unset DISPLAY
+    for script in tests/wine/*.sh; do
+        [ "$(basename "$script")" = lib.sh ] && continue
+        name=$(basename "$script" .sh)
+        echo "== wine $name"
+        bash "$script" "$B/win" "$B/win/work/$name" >"$LOGS/wine-$name.log" 2>&1
+        grep -E '^(PASS|FAIL) ' "$LOGS/wine-$name.log"
+        line=$(grep -E '^wine-script: [0-9]+ passed, [0-9]+ failed' "$LOGS/wine-$name.log" | tail -1)
+        if [ -z "$line" ]; then
+            tail -n 20 "$LOGS/wine-$name.log"
+            count 0 1
+        else
+            set -- $line
+            count "$2" "$4"
+        fi
+    done
+
+    echo "== benchmarks (figures, not tests)"
+    for bench in "$B"/win/tests/bench_*.exe; do
+        [ -f "$bench" ] || continue
+        new_prefix "bench"
+        env "${WINE_ENV[@]}" timeout 300 wine "$bench" 2>&1 | tr -d '\r'
+        stop_wine
+    done
+else
+    count 0 1
+fi
+
+echo
+echo "$PASSED passed, $FAILED failed"
+[ "$FAILED" -eq 0 ]
