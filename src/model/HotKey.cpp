@@ -33,7 +33,9 @@ void HotKey::clear() {
     showCmd_ = kDefaultShowCmd;
 }
 
-void HotKey::setKeyLetter(char c) { key_ = c == '\0' ? std::string() : std::string(1, c); }
+void HotKey::setKeyLetter(char c) {
+    key_ = c == '\0' ? std::string() : std::string(1, c);
+}
 
 void HotKey::save(QelRegistry& registry) {
     registry.writeString("Key", key_);

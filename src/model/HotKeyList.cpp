@@ -44,4 +44,6 @@ HotKey* HotKeyList::find(const HotKey* like) const {
     return index < 0 ? nullptr : at(index);
 }
 
-int HotKeyList::createItem() { return addItem(new HotKey()); }
+int HotKeyList::createItem() {
+    return addItem(new HotKey());
+}

@@ -28,7 +28,9 @@ ERegistryException wrongType(const std::string& name) {
     return ERegistryException(withName("'%s' のﾃﾞｰﾀ型が不正です", name));
 }
 
-bool isText(Dword type) { return type == kRegSz || type == kRegExpandSz; }
+bool isText(Dword type) {
+    return type == kRegSz || type == kRegExpandSz;
+}
 
 // A value can change between two calls, so the size comes from the call that
 // fetched the data; a value that keeps outgrowing the buffer reads as missing.
@@ -51,7 +53,9 @@ QelRegistry::QelRegistry(const QelRegistry& parent, const std::string& subKey) :
     openPath(subKey.empty() ? parentPath : parentPath + "\\" + subKey);
 }
 
-QelRegistry::~QelRegistry() { closeKey(); }
+QelRegistry::~QelRegistry() {
+    closeKey();
+}
 
 bool QelRegistry::openPath(const std::string& fullPath) {
     std::string rest = fullPath;
@@ -82,9 +86,9 @@ bool QelRegistry::openKey(const std::string& name, bool canCreate) {
     long rc;
     if (canCreate) {
         Dword disposition = 0;
-        rc = registryApi().RegCreateKeyExA(base, relative.c_str(), 0, nullptr,
-                                           kRegOptionNonVolatile, kKeyAllAccess, nullptr, &key,
-                                           &disposition);
+        rc =
+            registryApi().RegCreateKeyExA(base, relative.c_str(), 0, nullptr, kRegOptionNonVolatile,
+                                          kKeyAllAccess, nullptr, &key, &disposition);
     } else {
         rc = registryApi().RegOpenKeyExA(base, relative.c_str(), 0, kKeyAllAccess, &key);
     }
@@ -135,8 +139,7 @@ int QelRegistry::readInteger(const std::string& name) {
     unsigned char bytes[4] = {0, 0, 0, 0};
     Dword type = kRegNone;
     Dword size = sizeof bytes;
-    long rc =
-        registryApi().RegQueryValueExA(current_, name.c_str(), nullptr, &type, bytes, &size);
+    long rc = registryApi().RegQueryValueExA(current_, name.c_str(), nullptr, &type, bytes, &size);
     if (rc == kErrorMoreData && type != kRegNone && type != kRegDword)
         throw wrongType(name);
     if (rc != kErrorSuccess || size > sizeof bytes)
@@ -166,9 +169,9 @@ void QelRegistry::writeString(const std::string& name, const std::string& text) 
 
 void QelRegistry::writeInteger(const std::string& name, int value) {
     std::uint32_t bits = static_cast<std::uint32_t>(value);
-    unsigned char bytes[4] = {static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
-                              static_cast<unsigned char>(bits >> 16),
-                              static_cast<unsigned char>(bits >> 24)};
+    unsigned char bytes[4] = {
+        static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
+        static_cast<unsigned char>(bits >> 16), static_cast<unsigned char>(bits >> 24)};
     writeValue(name, kRegDword, bytes, sizeof bytes);
 }
 
@@ -199,9 +202,8 @@ int QelRegistry::subKeyCount() {
     if (current_ == 0)
         return -1;
     Dword subKeys = 0;
-    long rc = registryApi().RegQueryInfoKeyA(current_, nullptr, nullptr, nullptr, &subKeys,
-                                             nullptr, nullptr, nullptr, nullptr, nullptr,
-                                             nullptr, nullptr);
+    long rc = registryApi().RegQueryInfoKeyA(current_, nullptr, nullptr, nullptr, &subKeys, nullptr,
+                                             nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
     return rc == kErrorSuccess ? static_cast<int>(std::min<Dword>(subKeys, 0x7FFFFFFF)) : -1;
 }
 
@@ -217,8 +219,8 @@ std::vector<std::string> QelRegistry::subKeyNames() {
     std::vector<char> buffer(static_cast<size_t>(maxLength) + 1);
     for (Dword i = 0; i < subKeys; ++i) {
         Dword length = static_cast<Dword>(buffer.size());
-        long rc = registryApi().RegEnumKeyExA(current_, i, buffer.data(), &length, nullptr,
-                                              nullptr, nullptr, nullptr);
+        long rc = registryApi().RegEnumKeyExA(current_, i, buffer.data(), &length, nullptr, nullptr,
+                                              nullptr, nullptr);
         if (rc == kErrorSuccess)
             names.emplace_back(buffer.data(), std::min<size_t>(length, buffer.size()));
         else if (rc == kErrorNoMoreItems)

@@ -19,8 +19,7 @@ int readCountOrZero(QelRegistry& registry) {
 }
 
 bool equalNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::toupper(static_cast<unsigned char>(x)) ==
                       std::toupper(static_cast<unsigned char>(y));
            });
@@ -47,7 +46,9 @@ long long itemIndexOf(const std::string& itemName, const std::string& keyName) {
 
 } // namespace
 
-QelRegistrySerializableList::~QelRegistrySerializableList() { clear(); }
+QelRegistrySerializableList::~QelRegistrySerializableList() {
+    clear();
+}
 
 std::string QelRegistrySerializableList::itemKeyName(const std::string& itemName, int index) {
     return itemName + "_" + std::to_string(index);
@@ -84,8 +85,8 @@ void QelRegistrySerializableList::save(const std::string& itemName, QelRegistry&
     deleteSurplus(itemName, registry, count(), previous);
 }
 
-void QelRegistrySerializableList::deleteSurplus(const std::string& itemName,
-                                                QelRegistry& registry, int from, int to) {
+void QelRegistrySerializableList::deleteSurplus(const std::string& itemName, QelRegistry& registry,
+                                                int from, int to) {
     if (to <= from)
         return;
     if (static_cast<long long>(to) - from <= kTrustedCount) {

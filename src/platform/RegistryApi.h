@@ -19,11 +19,10 @@ public:
                                 const unsigned char* data, Dword dataSize) = 0;
     virtual long RegQueryValueExA(RegHandle key, const char* valueName, Dword* reserved,
                                   Dword* type, unsigned char* data, Dword* dataSize) = 0;
-    virtual long RegQueryInfoKeyA(RegHandle key, char* keyClass, Dword* classSize,
-                                  Dword* reserved, Dword* subKeys, Dword* maxSubKeyLen,
-                                  Dword* maxClassLen, Dword* values, Dword* maxValueNameLen,
-                                  Dword* maxValueLen, Dword* securityDescriptor,
-                                  void* lastWriteTime) = 0;
+    virtual long RegQueryInfoKeyA(RegHandle key, char* keyClass, Dword* classSize, Dword* reserved,
+                                  Dword* subKeys, Dword* maxSubKeyLen, Dword* maxClassLen,
+                                  Dword* values, Dword* maxValueNameLen, Dword* maxValueLen,
+                                  Dword* securityDescriptor, void* lastWriteTime) = 0;
     virtual long RegEnumKeyExA(RegHandle key, Dword index, char* name, Dword* nameSize,
                                Dword* reserved, char* keyClass, Dword* classSize,
                                void* lastWriteTime) = 0;

@@ -168,10 +168,9 @@ long FakeRegistry::RegQueryValueExA(RegHandle key, const char* valueName, Dword*
     return kErrorSuccess;
 }
 
-long FakeRegistry::RegQueryInfoKeyA(RegHandle key, char*, Dword* classSize, Dword*,
-                                    Dword* subKeys, Dword* maxSubKeyLen, Dword* maxClassLen,
-                                    Dword* values, Dword* maxValueNameLen, Dword* maxValueLen,
-                                    Dword*, void*) {
+long FakeRegistry::RegQueryInfoKeyA(RegHandle key, char*, Dword* classSize, Dword*, Dword* subKeys,
+                                    Dword* maxSubKeyLen, Dword* maxClassLen, Dword* values,
+                                    Dword* maxValueNameLen, Dword* maxValueLen, Dword*, void*) {
     if (long rc = enter("RegQueryInfoKeyA"))
         return rc;
     auto target = keyOf(key);
@@ -184,8 +183,7 @@ long FakeRegistry::RegQueryInfoKeyA(RegHandle key, char*, Dword* classSize, Dwor
         longestKey = std::max<Dword>(longestKey, static_cast<Dword>(child.second->name.size()));
     for (const auto& value : target->values) {
         longestName = std::max<Dword>(longestName, static_cast<Dword>(value.second.name.size()));
-        longestValue =
-            std::max<Dword>(longestValue, static_cast<Dword>(value.second.bytes.size()));
+        longestValue = std::max<Dword>(longestValue, static_cast<Dword>(value.second.bytes.size()));
     }
     if (classSize)
         *classSize = 0;
@@ -281,8 +279,7 @@ void FakeRegistry::setString(const std::string& path, const std::string& name,
     setValue(path, name, kRegSz, std::vector<unsigned char>(text.begin(), text.end()));
 }
 
-void FakeRegistry::setDword(const std::string& path, const std::string& name,
-                            std::uint32_t value) {
+void FakeRegistry::setDword(const std::string& path, const std::string& name, std::uint32_t value) {
     setValue(path, name, kRegDword,
              {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
               static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)});

@@ -38,8 +38,8 @@ public:
     long RegSetValueExA(platform::RegHandle key, const char* valueName, platform::Dword reserved,
                         platform::Dword type, const unsigned char* data,
                         platform::Dword dataSize) override;
-    long RegQueryValueExA(platform::RegHandle key, const char* valueName,
-                          platform::Dword* reserved, platform::Dword* type, unsigned char* data,
+    long RegQueryValueExA(platform::RegHandle key, const char* valueName, platform::Dword* reserved,
+                          platform::Dword* type, unsigned char* data,
                           platform::Dword* dataSize) override;
     long RegQueryInfoKeyA(platform::RegHandle key, char* keyClass, platform::Dword* classSize,
                           platform::Dword* reserved, platform::Dword* subKeys,
@@ -79,8 +79,8 @@ public:
 
 private:
     std::shared_ptr<Key> keyOf(platform::RegHandle handle) const;
-    std::shared_ptr<Key> walk(std::shared_ptr<Key> from, const std::string& path,
-                              bool create, bool* created) const;
+    std::shared_ptr<Key> walk(std::shared_ptr<Key> from, const std::string& path, bool create,
+                              bool* created) const;
     platform::RegHandle newHandle(std::shared_ptr<Key> key);
     long enter(const char* function);
 

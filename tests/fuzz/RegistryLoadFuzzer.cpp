@@ -13,7 +13,7 @@
 namespace {
 
 const std::string kListKey = "Software\\QelApp\\Lumaro\\HotKeys";
-const char* const kValueNames[] = {"Count", "Key",        "Ctrl",  "Alt",     "Shift",
+const char* const kValueNames[] = {"Count",   "Key",       "Ctrl",       "Alt",   "Shift",
                                    "Command", "Directory", "Parameters", "Extra", "ShowCmd"};
 
 class Input {

@@ -12,7 +12,9 @@ namespace {
 
 const std::string kListKey = "Software\\QelApp\\Lumaro\\HotKeys";
 
-std::string item(int i) { return kListKey + "\\HotKey_" + std::to_string(i); }
+std::string item(int i) {
+    return kListKey + "\\HotKey_" + std::to_string(i);
+}
 
 class HotKeyListStorage : public ::testing::Test {
 protected:
@@ -98,7 +100,8 @@ TEST_F(HotKeyListStorage, SaveDeletesSurplusItemKeysOnly) {
         save(*launches(c.after));
         EXPECT_EQ(fake.dwordValue(kListKey, "Count"), static_cast<unsigned>(c.after));
         for (int i = 0; i < 6; ++i)
-            EXPECT_EQ(fake.hasKey(item(i)), i < std::max(c.after, 0)) << c.before << "->" << c.after;
+            EXPECT_EQ(fake.hasKey(item(i)), i < std::max(c.after, 0))
+                << c.before << "->" << c.after;
         EXPECT_TRUE(fake.hasKey(item(7) + "x"));
     }
 }
@@ -199,7 +202,9 @@ TEST_F(HotKeyListStorage, UnreadableCountLoadsNothing) {
     for (auto seed : std::vector<std::function<void()>>{
              [&] { fake.setDword(kListKey, "Count", 0xFFFFFFFF); },
              [&] { fake.setString(kListKey, "Count", "2"); },
-             [&] { fake.setValue(kListKey, "Count", platform::kRegBinary, {2, 0, 0, 0}); },
+             [&] {
+                 fake.setValue(kListKey, "Count", platform::kRegBinary, {2, 0, 0, 0});
+             },
              [&] {}}) {
         fake.removeKey("Software");
         seedItem(0, "A", "x");

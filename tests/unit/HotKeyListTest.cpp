@@ -1,5 +1,5 @@
-#include "model/EListError.h"
 #include "model/HotKeyList.h"
+#include "model/EListError.h"
 
 #include <gtest/gtest.h>
 

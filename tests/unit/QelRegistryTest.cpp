@@ -1,7 +1,7 @@
+#include "model/QelRegistry.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/ScopedRegistryApi.h"
 #include "model/ERegistryException.h"
-#include "model/QelRegistry.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -99,8 +99,7 @@ TEST_F(QelRegistryTest, StringsAreWrittenWithoutNulAndReadUpToTheFirstNul) {
     EXPECT_EQ(registry.readString("Expand"), "%X%");
     EXPECT_EQ(registry.readString("Missing"), "");
     fake.setValue("K", "Number", platform::kRegDword, {1, 0, 0, 0});
-    EXPECT_EQ(messageOf([&] { registry.readString("Number"); }),
-              "'Number' のﾃﾞｰﾀ型が不正です");
+    EXPECT_EQ(messageOf([&] { registry.readString("Number"); }), "'Number' のﾃﾞｰﾀ型が不正です");
 }
 
 TEST_F(QelRegistryTest, LongStringsGrowTheBuffer) {

@@ -35,9 +35,9 @@ protected:
 
     void setRaw(const char* name, Dword type, std::vector<unsigned char> bytes) {
         RegHandle key = open();
-        ASSERT_EQ(api->RegSetValueExA(key, name, 0, type, bytes.data(),
-                                      static_cast<Dword>(bytes.size())),
-                  kErrorSuccess);
+        ASSERT_EQ(
+            api->RegSetValueExA(key, name, 0, type, bytes.data(), static_cast<Dword>(bytes.size())),
+            kErrorSuccess);
         api->RegCloseKey(key);
     }
     RegHandle open(const std::string& sub = "") {
@@ -71,8 +71,7 @@ TEST_P(RegistryContract, MissingValuesAndKeys) {
     EXPECT_EQ(api->RegQueryValueExA(key, "Nothing", nullptr, &type, buffer, &size),
               kErrorFileNotFound);
     RegHandle missing = 0;
-    EXPECT_EQ(api->RegOpenKeyExA(key, "NoSuchKey", 0, kKeyAllAccess, &missing),
-              kErrorFileNotFound);
+    EXPECT_EQ(api->RegOpenKeyExA(key, "NoSuchKey", 0, kKeyAllAccess, &missing), kErrorFileNotFound);
     char name[16];
     Dword nameSize = sizeof name;
     EXPECT_EQ(api->RegEnumKeyExA(key, 0, name, &nameSize, nullptr, nullptr, nullptr, nullptr),
@@ -115,8 +114,7 @@ TEST_P(RegistryContract, SmallBufferReportsTheSizeNeeded) {
     EXPECT_EQ(api->RegQueryValueExA(key, "Text", nullptr, &type, buffer, &size), kErrorMoreData);
     EXPECT_EQ(size, 6u);
     std::vector<unsigned char> big(size);
-    EXPECT_EQ(api->RegQueryValueExA(key, "TEXT", nullptr, &type, big.data(), &size),
-              kErrorSuccess);
+    EXPECT_EQ(api->RegQueryValueExA(key, "TEXT", nullptr, &type, big.data(), &size), kErrorSuccess);
     EXPECT_EQ(type, kRegSz);
     EXPECT_EQ(std::string(big.begin(), big.begin() + 5), "hello");
     api->RegCloseKey(key);

@@ -20,12 +20,11 @@ public:
                         Dword) override {
         return kErrorCallNotImplemented;
     }
-    long RegQueryValueExA(RegHandle, const char*, Dword*, Dword*, unsigned char*,
-                          Dword*) override {
+    long RegQueryValueExA(RegHandle, const char*, Dword*, Dword*, unsigned char*, Dword*) override {
         return kErrorCallNotImplemented;
     }
-    long RegQueryInfoKeyA(RegHandle, char*, Dword*, Dword*, Dword*, Dword*, Dword*, Dword*,
-                          Dword*, Dword*, Dword*, void*) override {
+    long RegQueryInfoKeyA(RegHandle, char*, Dword*, Dword*, Dword*, Dword*, Dword*, Dword*, Dword*,
+                          Dword*, Dword*, void*) override {
         return kErrorCallNotImplemented;
     }
     long RegEnumKeyExA(RegHandle, Dword, char*, Dword*, Dword*, char*, Dword*, void*) override {

@@ -6,7 +6,9 @@ namespace platform {
 
 namespace {
 
-HKEY hkey(RegHandle h) { return reinterpret_cast<HKEY>(h); }
+HKEY hkey(RegHandle h) {
+    return reinterpret_cast<HKEY>(h);
+}
 
 // DWORD is unsigned long here and Dword is unsigned int: same size, copied
 // through locals so no pointer is reinterpreted.
@@ -53,24 +55,23 @@ public:
     long RegQueryValueExA(RegHandle key, const char* valueName, Dword* reserved, Dword* type,
                           unsigned char* data, Dword* dataSize) override {
         DwordOut res(reserved), t(type), size(dataSize);
-        return ::RegQueryValueExA(hkey(key), valueName, res.get(),
-                                  t.get(), data, size.get());
+        return ::RegQueryValueExA(hkey(key), valueName, res.get(), t.get(), data, size.get());
     }
     long RegQueryInfoKeyA(RegHandle key, char* keyClass, Dword* classSize, Dword* reserved,
                           Dword* subKeys, Dword* maxSubKeyLen, Dword* maxClassLen, Dword* values,
                           Dword* maxValueNameLen, Dword* maxValueLen, Dword* securityDescriptor,
                           void* lastWriteTime) override {
-        DwordOut res(reserved), cs(classSize), sk(subKeys), msk(maxSubKeyLen), mcl(maxClassLen), v(values),
-            mvn(maxValueNameLen), mvl(maxValueLen), sd(securityDescriptor);
-        return ::RegQueryInfoKeyA(hkey(key), keyClass, cs.get(), res.get(),
-                                  sk.get(), msk.get(), mcl.get(), v.get(), mvn.get(), mvl.get(),
-                                  sd.get(), static_cast<PFILETIME>(lastWriteTime));
+        DwordOut res(reserved), cs(classSize), sk(subKeys), msk(maxSubKeyLen), mcl(maxClassLen),
+            v(values), mvn(maxValueNameLen), mvl(maxValueLen), sd(securityDescriptor);
+        return ::RegQueryInfoKeyA(hkey(key), keyClass, cs.get(), res.get(), sk.get(), msk.get(),
+                                  mcl.get(), v.get(), mvn.get(), mvl.get(), sd.get(),
+                                  static_cast<PFILETIME>(lastWriteTime));
     }
     long RegEnumKeyExA(RegHandle key, Dword index, char* name, Dword* nameSize, Dword* reserved,
                        char* keyClass, Dword* classSize, void* lastWriteTime) override {
         DwordOut res(reserved), ns(nameSize), cs(classSize);
-        return ::RegEnumKeyExA(hkey(key), index, name, ns.get(), res.get(),
-                               keyClass, cs.get(), static_cast<PFILETIME>(lastWriteTime));
+        return ::RegEnumKeyExA(hkey(key), index, name, ns.get(), res.get(), keyClass, cs.get(),
+                               static_cast<PFILETIME>(lastWriteTime));
     }
     long RegDeleteKeyA(RegHandle key, const char* subKey) override {
         return ::RegDeleteKeyA(hkey(key), subKey);

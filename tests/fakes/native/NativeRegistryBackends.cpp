@@ -2,4 +2,6 @@
 
 RegistryBackend fakeRegistryBackend();
 
-std::vector<RegistryBackend> registryBackends() { return {fakeRegistryBackend()}; }
+std::vector<RegistryBackend> registryBackends() {
+    return {fakeRegistryBackend()};
+}
