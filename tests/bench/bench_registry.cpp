@@ -69,7 +69,9 @@ HKEY plainOpen(const std::vector<std::string>& parts) {
     return current;
 }
 
-std::vector<std::string> listParts() { return {kComponents, kComponents + 4}; }
+std::vector<std::string> listParts() {
+    return {kComponents, kComponents + 4};
+}
 
 void plainSetString(HKEY key, const char* name, const std::string& text) {
     RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.data()),
