@@ -47,21 +47,21 @@ stop_wine() {
     true
 }
 
-PASSED=0
-FAILED=0
+SCRIPT_PASSED=0
+SCRIPT_FAILED=0
 check() { # name, then a command that must succeed
     local name=$1
     shift
     if "$@"; then
-        PASSED=$((PASSED + 1))
+        SCRIPT_PASSED=$((SCRIPT_PASSED + 1))
         log "PASS $name"
     else
-        FAILED=$((FAILED + 1))
+        SCRIPT_FAILED=$((SCRIPT_FAILED + 1))
         log "FAIL $name"
     fi
 }
 
-report() { printf 'wine-script: %d passed, %d failed\n' "$PASSED" "$FAILED"; }
+report() { printf 'wine-script: %d passed, %d failed\n' "$SCRIPT_PASSED" "$SCRIPT_FAILED"; }
 
 # Polls a condition until it holds or the deadline (seconds) passes.
 wait_for() {
