@@ -1,0 +1,52 @@
+#pragma once
+#include "platform/Win32Types.h"
+#include "toolkit/WindowPeer.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace tk {
+
+class Form;
+class PopupMenu;
+
+// What one turn of the message loop came to.
+enum class LoopStep { Dispatched, Idle, Quit };
+
+// The windowing system the toolkit realizes its objects on: Win32, or the
+// headless one the native tests drive.
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    virtual std::unique_ptr<WindowPeer> createApplicationWindow(const std::string& title) = 0;
+    virtual std::unique_ptr<WindowPeer> createFormWindow(Form& form, platform::Handle owner) = 0;
+    // Returns 0 when the resource cannot be loaded.
+    virtual platform::Handle loadIcon(int resourceId) = 0;
+    virtual void destroyIcon(platform::Handle icon) = 0;
+    // Shows the menu at screen coordinates and returns the index of the chosen
+    // item, or -1 when the menu was dismissed.
+    virtual int trackPopupMenu(const PopupMenu& menu, platform::Handle owner, int x, int y) = 0;
+
+    virtual std::intptr_t sendMessage(platform::Handle window, unsigned msg, std::uintptr_t wParam,
+                                      std::intptr_t lParam) = 0;
+    virtual void postMessage(platform::Handle window, unsigned msg, std::uintptr_t wParam,
+                             std::intptr_t lParam) = 0;
+    // Waits for the next message and dispatches it.
+    virtual LoopStep runOne() = 0;
+    // Dispatches what is waiting without waiting for more.
+    virtual LoopStep runPending() = 0;
+    virtual void postQuit() = 0;
+
+    virtual void errorBox(const std::string& text, const std::string& caption) = 0;
+};
+
+// The backend in use. Tests put another in place with installBackend (or
+// ScopedBackend) and put the previous one back when they are done.
+Backend& backend();
+Backend* installBackend(Backend* backend);
+// Defined by the build: Win32 on Windows, headless natively.
+Backend& defaultBackend();
+
+} // namespace tk

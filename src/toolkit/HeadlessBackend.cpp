@@ -1,0 +1,127 @@
+#include "toolkit/HeadlessBackend.h"
+
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+#include "toolkit/Messages.h"
+#include "toolkit/PopupMenu.h"
+
+namespace tk {
+
+std::unique_ptr<WindowPeer> HeadlessBackend::createApplicationWindow(const std::string& title) {
+    auto window = std::make_unique<HeadlessWindow>(*this, nullptr, 0);
+    window->setText(title);
+    return window;
+}
+
+std::unique_ptr<WindowPeer> HeadlessBackend::createFormWindow(Form& form, platform::Handle owner) {
+    auto window = std::make_unique<HeadlessWindow>(*this, &form, owner);
+    window->setText(form.caption());
+    window->setBounds(form.bounds());
+    window->setIcon(form.iconHandle());
+    return window;
+}
+
+platform::Handle HeadlessBackend::loadIcon(int resourceId) {
+    platform::Handle icon = nextHandle_;
+    nextHandle_ += 4;
+    icons_[icon] = resourceId;
+    return icon;
+}
+
+void HeadlessBackend::destroyIcon(platform::Handle icon) {
+    icons_.erase(icon);
+}
+
+int HeadlessBackend::trackPopupMenu(const PopupMenu& menu, platform::Handle owner, int x, int y) {
+    menusShown_.push_back({menu.name(), owner, x, y});
+    std::string choice = menuDriver_ ? menuDriver_(menu) : std::string();
+    postMessage(owner, msg::kNull, 0, 0);
+    const auto& items = menu.items();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (!choice.empty() && items[i]->name() == choice)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+std::intptr_t HeadlessBackend::sendMessage(platform::Handle window, unsigned msg,
+                                           std::uintptr_t wParam, std::intptr_t lParam) {
+    auto found = windows_.find(window);
+    if (found == windows_.end() || !found->second->form())
+        return 0;
+    return found->second->form()->receive(*found->second, msg, wParam, lParam);
+}
+
+void HeadlessBackend::postMessage(platform::Handle window, unsigned msg, std::uintptr_t wParam,
+                                  std::intptr_t lParam) {
+    queue_.push_back({window, msg, wParam, lParam, {}, false});
+}
+
+LoopStep HeadlessBackend::runOne() {
+    if (queue_.empty())
+        return LoopStep::Idle;
+    Posted next = std::move(queue_.front());
+    queue_.pop_front();
+    if (next.quit)
+        return LoopStep::Quit;
+    deliver(next);
+    return LoopStep::Dispatched;
+}
+
+LoopStep HeadlessBackend::runPending() {
+    LoopStep step = LoopStep::Idle;
+    while (step != LoopStep::Quit && !queue_.empty())
+        step = runOne();
+    return step == LoopStep::Quit ? step : LoopStep::Idle;
+}
+
+void HeadlessBackend::postQuit() {
+    queue_.push_back({0, 0, 0, 0, {}, true});
+}
+
+void HeadlessBackend::errorBox(const std::string& text, const std::string& caption) {
+    errorBoxes_.push_back({text, caption});
+}
+
+bool HeadlessBackend::driveModal(Form& form) {
+    if (!modalDriver_)
+        return false;
+    Application::instance().runGuarded([&] { modalDriver_(form); });
+    return true;
+}
+
+void HeadlessBackend::post(std::function<void()> task) {
+    queue_.push_back({0, 0, 0, 0, std::move(task), false});
+}
+
+const HeadlessWindow* HeadlessBackend::window(platform::Handle handle) const {
+    auto found = windows_.find(handle);
+    return found == windows_.end() ? nullptr : found->second;
+}
+
+int HeadlessBackend::iconResource(platform::Handle icon) const {
+    auto found = icons_.find(icon);
+    return found == icons_.end() ? 0 : found->second;
+}
+
+platform::Handle HeadlessBackend::add(HeadlessWindow& window) {
+    platform::Handle handle = nextHandle_;
+    nextHandle_ += 4;
+    windows_[handle] = &window;
+    return handle;
+}
+
+void HeadlessBackend::remove(platform::Handle handle) {
+    windows_.erase(handle);
+    if (front_ == handle)
+        front_ = 0;
+}
+
+void HeadlessBackend::deliver(const Posted& posted) {
+    if (posted.task)
+        Application::instance().runGuarded(posted.task);
+    else
+        sendMessage(posted.window, posted.msg, posted.wParam, posted.lParam);
+}
+
+} // namespace tk

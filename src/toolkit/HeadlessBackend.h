@@ -1,0 +1,95 @@
+#pragma once
+#include "toolkit/Backend.h"
+#include "toolkit/HeadlessWindow.h"
+
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tk {
+
+// A backend without any windowing system. Windows are records, posted
+// messages wait in a queue until the loop runs, and the user is played by
+// the test: error boxes are recorded, a menu asks the menu driver which item
+// to choose, a modal form is handed to the modal driver.
+class HeadlessBackend final : public Backend {
+public:
+    struct ErrorBox {
+        std::string text;
+        std::string caption;
+        bool operator==(const ErrorBox&) const = default;
+    };
+    struct MenuShown {
+        std::string menu;
+        platform::Handle owner;
+        int x;
+        int y;
+    };
+    // Returns the name of the item to choose; "" dismisses the menu.
+    using MenuDriver = std::function<std::string(const PopupMenu&)>;
+    using ModalDriver = std::function<void(Form&)>;
+
+    std::unique_ptr<WindowPeer> createApplicationWindow(const std::string& title) override;
+    std::unique_ptr<WindowPeer> createFormWindow(Form& form, platform::Handle owner) override;
+    platform::Handle loadIcon(int resourceId) override;
+    void destroyIcon(platform::Handle icon) override;
+    int trackPopupMenu(const PopupMenu& menu, platform::Handle owner, int x, int y) override;
+    std::intptr_t sendMessage(platform::Handle window, unsigned msg, std::uintptr_t wParam,
+                              std::intptr_t lParam) override;
+    void postMessage(platform::Handle window, unsigned msg, std::uintptr_t wParam,
+                     std::intptr_t lParam) override;
+    LoopStep runOne() override;
+    LoopStep runPending() override;
+    void postQuit() override;
+    void errorBox(const std::string& text, const std::string& caption) override;
+
+    const std::vector<ErrorBox>& errorBoxes() const { return errorBoxes_; }
+    const std::vector<MenuShown>& menusShown() const { return menusShown_; }
+    void setMenuDriver(MenuDriver driver) { menuDriver_ = std::move(driver); }
+    void setModalDriver(ModalDriver driver) { modalDriver_ = std::move(driver); }
+    // For the modal loop: hands the shown form to the driver. False when there
+    // is no driver.
+    bool driveModal(Form& form);
+
+    // Queues an action for the loop, as if the user or the system did it.
+    void post(std::function<void()> task);
+    std::size_t pending() const { return queue_.size(); }
+
+    const HeadlessWindow* window(platform::Handle handle) const;
+    std::size_t windowCount() const { return windows_.size(); }
+    platform::Handle frontWindow() const { return front_; }
+    // The resource an icon handle was loaded from; 0 for no live icon.
+    int iconResource(platform::Handle icon) const;
+    std::size_t iconCount() const { return icons_.size(); }
+
+    // For HeadlessWindow.
+    platform::Handle add(HeadlessWindow& window);
+    void remove(platform::Handle handle);
+    void raised(platform::Handle handle) { front_ = handle; }
+
+private:
+    struct Posted {
+        platform::Handle window = 0;
+        unsigned msg = 0;
+        std::uintptr_t wParam = 0;
+        std::intptr_t lParam = 0;
+        std::function<void()> task;
+        bool quit = false;
+    };
+    void deliver(const Posted& posted);
+
+    std::deque<Posted> queue_;
+    std::map<platform::Handle, HeadlessWindow*> windows_;
+    std::map<platform::Handle, int> icons_;
+    platform::Handle nextHandle_ = 0x10010;
+    platform::Handle front_ = 0;
+    std::vector<ErrorBox> errorBoxes_;
+    std::vector<MenuShown> menusShown_;
+    MenuDriver menuDriver_;
+    ModalDriver modalDriver_;
+};
+
+} // namespace tk

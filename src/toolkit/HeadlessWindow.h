@@ -1,0 +1,48 @@
+#pragma once
+#include "toolkit/WindowPeer.h"
+
+#include <string>
+
+namespace tk {
+
+class Form;
+class HeadlessBackend;
+
+// A window of the headless backend: it only keeps what it was told, for
+// tests to look at.
+class HeadlessWindow final : public WindowPeer {
+public:
+    HeadlessWindow(HeadlessBackend& backend, Form* form, platform::Handle owner);
+    ~HeadlessWindow() override;
+
+    platform::Handle handle() const override { return handle_; }
+    void setText(const std::string& utf8) override { text_ = utf8; }
+    void setBounds(const Rect& at96Dpi) override { bounds_ = at96Dpi; }
+    void setVisible(bool visible) override { visible_ = visible; }
+    void setEnabled(bool enabled) override { enabled_ = enabled; }
+    void bringToFront() override;
+    void setIcon(platform::Handle icon) override { icon_ = icon; }
+    std::intptr_t defaultProcedure(unsigned msg, std::uintptr_t wParam,
+                                   std::intptr_t lParam) override;
+
+    Form* form() const { return form_; }
+    platform::Handle owner() const { return owner_; }
+    const std::string& text() const { return text_; }
+    const Rect& bounds() const { return bounds_; }
+    bool visible() const { return visible_; }
+    bool enabled() const { return enabled_; }
+    platform::Handle icon() const { return icon_; }
+
+private:
+    HeadlessBackend& backend_;
+    Form* form_;
+    platform::Handle owner_;
+    platform::Handle handle_;
+    std::string text_;
+    Rect bounds_;
+    bool visible_ = false;
+    bool enabled_ = true;
+    platform::Handle icon_ = 0;
+};
+
+} // namespace tk

@@ -1,0 +1,27 @@
+#pragma once
+#include "platform/Win32Types.h"
+#include "toolkit/Rect.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tk {
+
+// The realized window of a control: what the portable object asks of it.
+class WindowPeer {
+public:
+    virtual ~WindowPeer() = default;
+
+    virtual platform::Handle handle() const = 0;
+    virtual void setText(const std::string& utf8) = 0;
+    virtual void setBounds(const Rect& at96Dpi) = 0;
+    virtual void setVisible(bool visible) = 0;
+    virtual void setEnabled(bool enabled) = 0;
+    virtual void bringToFront() = 0;
+    virtual void setIcon(platform::Handle icon) = 0;
+    // What the window does with a message its object left unhandled.
+    virtual std::intptr_t defaultProcedure(unsigned msg, std::uintptr_t wParam,
+                                           std::intptr_t lParam) = 0;
+};
+
+} // namespace tk
