@@ -71,7 +71,7 @@ void QelRegistrySerializableList::clear() {
         destroyAt(0);
 }
 
-void QelRegistrySerializableList::save(const std::string& itemName, QelRegistry& registry) {
+void QelRegistrySerializableList::save(const std::string& itemName, QelRegistry& registry) const {
     int previous = readCountOrZero(registry);
     registry.writeInteger("Count", count());
     for (int i = 0; i < count(); ++i) {

@@ -11,7 +11,7 @@ class QelRegistrySerializableList : public PointerList {
 public:
     ~QelRegistrySerializableList() override;
 
-    void save(const std::string& itemName, QelRegistry& registry);
+    void save(const std::string& itemName, QelRegistry& registry) const;
     void load(const std::string& itemName, QelRegistry& registry);
     QelRegistrySerializable* itemAt(int index) const;
     void clear();
@@ -32,5 +32,6 @@ protected:
 
 private:
     int loadableCount(int storedCount, QelRegistry& registry);
-    void deleteSurplus(const std::string& itemName, QelRegistry& registry, int from, int to);
+    static void deleteSurplus(const std::string& itemName, QelRegistry& registry, int from,
+                              int to);
 };

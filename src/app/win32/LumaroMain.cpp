@@ -1,0 +1,19 @@
+#include "app/Lumaro.h"
+#include "platform/ShellApi.h"
+#include "toolkit/Application.h"
+
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    tk::Application& app = tk::Application::instance();
+    app.initialize();
+    app.setTitle(Lumaro::kTitle);
+    // The tray window owns the controller; only the menu's "Exit" frees it.
+    app.runGuarded([&] {
+        new Lumaro();
+        platform::shellApi().ShowWindow(app.handle(), SW_HIDE);
+        app.setShowMainForm(false);
+        app.run();
+    });
+    return 0;
+}

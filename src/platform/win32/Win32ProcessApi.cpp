@@ -1,0 +1,21 @@
+#include "platform/ProcessApi.h"
+
+#include <windows.h>
+
+namespace platform {
+
+namespace {
+
+class Win32ProcessApi final : public ProcessApi {
+public:
+    void ExitProcess(unsigned exitCode) override { ::ExitProcess(exitCode); }
+};
+
+} // namespace
+
+ProcessApi& defaultProcessApi() {
+    static Win32ProcessApi api;
+    return api;
+}
+
+} // namespace platform

@@ -1,0 +1,30 @@
+#pragma once
+
+class HotKeyList;
+class Lumaro;
+class TLmrDefForm;
+
+// The controller's side of the definition window: owns the window and the
+// working copy of the definitions the user edits.
+class LmrDisplayer {
+public:
+    explicit LmrDisplayer(Lumaro* owner);
+    ~LmrDisplayer();
+    LmrDisplayer(const LmrDisplayer&) = delete;
+    LmrDisplayer& operator=(const LmrDisplayer&) = delete;
+
+    void setHotKeyList(const HotKeyList* list);
+    HotKeyList* copyHotKeyList() const;
+    void show();
+    void commit();
+    void storePage();
+    void showPage();
+
+    TLmrDefForm* form() const { return form_; }
+    const HotKeyList* workingList() const { return workingList_; }
+
+private:
+    Lumaro* owner_;
+    TLmrDefForm* form_ = nullptr;
+    HotKeyList* workingList_ = nullptr;
+};

@@ -1,0 +1,27 @@
+#pragma once
+#include "platform/Win32Types.h"
+
+class Lumaro;
+class TLmrTrayForm;
+
+// Between the controller and the hidden tray form. It owns the controller:
+// deleting it (the menu's "Exit") deletes the controller.
+class LmrTrayWindow {
+public:
+    explicit LmrTrayWindow(Lumaro* owner);
+    ~LmrTrayWindow();
+    LmrTrayWindow(const LmrTrayWindow&) = delete;
+    LmrTrayWindow& operator=(const LmrTrayWindow&) = delete;
+
+    void showDefineWindow();
+    void showAboutBox();
+    void executeHotKey(char letter, bool ctrl, bool alt, bool shift);
+    platform::Handle windowHandle();
+
+    TLmrTrayForm* form() const { return form_; }
+    Lumaro* owner() const { return owner_; }
+
+private:
+    Lumaro* owner_;
+    TLmrTrayForm* form_;
+};

@@ -1,0 +1,139 @@
+#include "ui/TLmrTrayForm.h"
+
+#include "platform/ProcessApi.h"
+#include "platform/ShellApi.h"
+#include "ui/LmrTrayWindow.h"
+#include "ui/ResourceIds.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr unsigned kWmHotKey = 0x0312;
+constexpr unsigned kWmLButtonDblClk = 0x0203;
+constexpr unsigned kWmRButtonDown = 0x0204;
+constexpr unsigned kModAlt = 1, kModControl = 2, kModShift = 4, kModWin = 8;
+constexpr int kSwShow = 5;
+
+} // namespace
+
+TLmrTrayForm::TLmrTrayForm() : Form("LmrTrayForm"), MainPopupMenu("MainPopupMenu", *this) {
+    setCaption("Lumaro");
+    setIcon(LUMARO_ICON_TRAY);
+    MainPopupMenu.add("DefineMenuItem", "Define ...", [this] { DefineMenuItemClick(); });
+    MainPopupMenu.add("HelpMenuItem", "Help (html) ...", [this] { HelpMenuItemClick(); });
+    MainPopupMenu.add("AboutMenuItem", "About ...", [this] { AboutMenuItemClick(); });
+    MainPopupMenu.add("N1", "-");
+    MainPopupMenu.add("ExitMenuItem", "Exit", [this] { ExitMenuItemClick(); });
+    taskbarCreatedMessage = platform::shellApi().RegisterWindowMessageA("TaskbarCreated");
+    onCreate = [this] { FormCreate(); };
+    onClose = [this](tk::CloseAction& action) { FormClose(action); };
+}
+
+void TLmrTrayForm::addTrayIcon() {
+    platform::NotifyIconDataA data{};
+    data.cbSize = platform::kNotifyIconDataASize;
+    data.hWnd = handle();
+    data.uID = kTrayIconId;
+    data.uFlags = platform::kNifMessage | platform::kNifIcon | platform::kNifTip;
+    data.uCallbackMessage = kTrayCallbackMessage;
+    data.hIcon = iconHandle();
+    std::strncpy(data.szTip, "Lumaro", sizeof data.szTip - 1);
+    platform::shellApi().Shell_NotifyIconA(platform::kNimAdd, &data);
+}
+
+void TLmrTrayForm::deleteTrayIcon() {
+    platform::NotifyIconDataA data{};
+    data.cbSize = platform::kNotifyIconDataASize;
+    data.hWnd = handle();
+    data.uID = kTrayIconId;
+    platform::shellApi().Shell_NotifyIconA(platform::kNimDelete, &data);
+}
+
+bool TLmrTrayForm::handleMessage(unsigned msg, std::uintptr_t, std::intptr_t lParam,
+                                 std::intptr_t& result) {
+    result = 0;
+    if (onTaskbarCreated(msg))
+        return true;
+    switch (msg) {
+    case kWmHotKey:
+        onHotKeyMessage(lParam);
+        return true;
+    case kTrayCallbackMessage:
+        onTrayNotify(lParam);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The identifier in wParam is not used: the combination comes from lParam.
+void TLmrTrayForm::onHotKeyMessage(std::intptr_t lParam) {
+    unsigned modifiers = static_cast<unsigned>(lParam) & 0xFFFF;
+    unsigned key = (static_cast<unsigned>(lParam) >> 16) & 0xFFFF;
+    if (!(modifiers & kModWin) || !trayWindow)
+        return;
+    trayWindow->executeHotKey(static_cast<char>(key & 0xFF), modifiers & kModControl,
+                              modifiers & kModAlt, modifiers & kModShift);
+}
+
+void TLmrTrayForm::onTrayNotify(std::intptr_t lParam) {
+    switch (static_cast<unsigned>(lParam)) {
+    case kWmRButtonDown: {
+        // The window must be in the foreground, or the menu does not close
+        // when the user clicks elsewhere.
+        platform::shellApi().SetForegroundWindow(handle());
+        platform::Point at{};
+        platform::shellApi().GetCursorPos(&at);
+        MainPopupMenu.popup(at.x, at.y);
+        break;
+    }
+    case kWmLButtonDblClk:
+        platform::shellApi().SetForegroundWindow(handle());
+        DefineMenuItemClick();
+        break;
+    default:
+        break;
+    }
+}
+
+// The shell was restarted: put the icon back, without deleting it first.
+bool TLmrTrayForm::onTaskbarCreated(unsigned msg) {
+    if (taskbarCreatedMessage == 0 || msg != taskbarCreatedMessage)
+        return false;
+    addTrayIcon();
+    return true;
+}
+
+void TLmrTrayForm::DefineMenuItemClick() {
+    if (trayWindow)
+        trayWindow->showDefineWindow();
+}
+
+void TLmrTrayForm::HelpMenuItemClick() {
+    platform::shellApi().ShellExecuteA(handle(), "Open", "Lumaro.html", nullptr, nullptr, kSwShow);
+}
+
+void TLmrTrayForm::AboutMenuItemClick() {
+    if (trayWindow)
+        trayWindow->showAboutBox();
+}
+
+// Frees the controller (every hotkey released, every window closed), takes
+// the icon away and ends the process at once: nothing may run afterwards
+// through objects that are gone.
+void TLmrTrayForm::ExitMenuItemClick() {
+    LmrTrayWindow* window = trayWindow;
+    trayWindow = nullptr;
+    delete window;
+    close();
+    platform::processApi().ExitProcess(0);
+}
+
+void TLmrTrayForm::FormCreate() {
+    addTrayIcon();
+}
+
+void TLmrTrayForm::FormClose(tk::CloseAction&) {
+    deleteTrayIcon();
+}

@@ -1,0 +1,43 @@
+#pragma once
+#include "toolkit/Form.h"
+#include "toolkit/PopupMenu.h"
+
+class LmrTrayWindow;
+
+// The hidden main form: owns the tray icon and its menu and receives the
+// hotkey messages.
+class TLmrTrayForm : public tk::Form {
+public:
+    TLmrTrayForm();
+
+    void setTrayWindow(LmrTrayWindow* window) { trayWindow = window; }
+    LmrTrayWindow* tray() const { return trayWindow; }
+    unsigned taskbarCreated() const { return taskbarCreatedMessage; }
+
+    void addTrayIcon();
+    void deleteTrayIcon();
+
+    tk::PopupMenu MainPopupMenu;
+
+    void DefineMenuItemClick();
+    void HelpMenuItemClick();
+    void AboutMenuItemClick();
+    void ExitMenuItemClick();
+    void FormCreate();
+    void FormClose(tk::CloseAction& action);
+
+    static constexpr unsigned kTrayIconId = 100;
+    static constexpr unsigned kTrayCallbackMessage = 0x0401;
+
+protected:
+    bool handleMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
+                       std::intptr_t& result) override;
+
+private:
+    void onHotKeyMessage(std::intptr_t lParam);
+    void onTrayNotify(std::intptr_t lParam);
+    bool onTaskbarCreated(unsigned msg);
+
+    LmrTrayWindow* trayWindow = nullptr;
+    unsigned taskbarCreatedMessage = 0;
+};
