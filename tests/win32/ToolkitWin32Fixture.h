@@ -1,0 +1,47 @@
+#pragma once
+#include "toolkit/Application.h"
+#include "toolkit/ScopedBackend.h"
+#include "toolkit/win32/Win32Backend.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+// The toolkit on the real API, with a message box that records instead of
+// waiting for someone to press OK.
+class ToolkitWin32Test : public ::testing::Test {
+protected:
+    struct Box {
+        HWND owner;
+        std::wstring text;
+        std::wstring caption;
+        UINT type;
+    };
+
+    ToolkitWin32Test() {
+        backend.setMessageBoxFunction(
+            [this](HWND owner, const std::wstring& text, const std::wstring& caption, UINT type) {
+                boxes.push_back({owner, text, caption, type});
+                return IDOK;
+            });
+    }
+    void SetUp() override { drainQueue(); }
+    void TearDown() override { drainQueue(); }
+
+    // Leaves no message, WM_QUIT included, for the next test.
+    static void drainQueue() {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
+
+    std::vector<Box> boxes;
+    tk::Win32Backend backend;
+    tk::ScopedBackend scope{backend};
+    tk::Application& app = tk::Application::instance();
+};
+
+inline HWND hwndOf(platform::Handle handle) {
+    return reinterpret_cast<HWND>(handle);
+}

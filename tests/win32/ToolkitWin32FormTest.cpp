@@ -1,0 +1,159 @@
+#include "ToolkitWin32Fixture.h"
+
+#include "toolkit/Form.h"
+#include "toolkit/win32/Dpi.h"
+
+#include <stdexcept>
+
+namespace {
+
+constexpr UINT kTrayNotify = WM_USER + 1;
+constexpr UINT kFailing = WM_APP + 7;
+
+class RecordingForm : public tk::Form {
+public:
+    RecordingForm() : Form("TrayForm") {}
+    std::vector<UINT> seen;
+
+protected:
+    bool handleMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
+                       std::intptr_t& result) override {
+        if (msg >= WM_USER)
+            seen.push_back(msg);
+        if (msg == kFailing)
+            throw std::runtime_error("ハンドラが失敗しました");
+        if (msg != kTrayNotify)
+            return Form::handleMessage(msg, wParam, lParam, result);
+        result = lParam;
+        return true;
+    }
+};
+
+bool watchdogFired = false;
+
+void CALLBACK endTheLoop(HWND, UINT, UINT_PTR, DWORD) {
+    watchdogFired = true;
+    PostQuitMessage(0);
+}
+
+std::wstring textOf(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+} // namespace
+
+TEST_F(ToolkitWin32Test, FormIsAHiddenTopLevelWindowOwnedByTheHiddenApplicationWindow) {
+    app.setTitle("Lumaro");
+    app.initialize();
+    HWND owner = hwndOf(app.handle());
+    HWND form = hwndOf(app.createForm<RecordingForm>().handle());
+
+    ASSERT_TRUE(IsWindow(form));
+    EXPECT_FALSE(IsWindowVisible(form));
+    EXPECT_EQ(GetAncestor(form, GA_PARENT), GetDesktopWindow()) << "not message-only";
+    EXPECT_EQ(GetWindow(form, GW_OWNER), owner);
+    EXPECT_EQ(GetWindowLongW(form, GWL_STYLE) & WS_CHILD, 0);
+    EXPECT_EQ(GetWindowLongW(form, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+
+    EXPECT_FALSE(IsWindowVisible(owner));
+    EXPECT_EQ(GetAncestor(owner, GA_PARENT), GetDesktopWindow());
+    EXPECT_NE(GetWindowLongW(owner, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+    EXPECT_EQ(textOf(owner), L"Lumaro");
+}
+
+TEST_F(ToolkitWin32Test, FormIsNotADialogSoWmUserPlusOneIsItsOwn) {
+    RecordingForm form;
+    HWND window = hwndOf(form.handle());
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    EXPECT_STRNE(className, L"#32770");
+    EXPECT_EQ(GetClassLongW(window, GCL_CBWNDEXTRA), 0u);
+    EXPECT_EQ(SendMessageW(window, kTrayNotify, 100, WM_RBUTTONDOWN), WM_RBUTTONDOWN);
+    EXPECT_EQ(form.seen, std::vector<UINT>{kTrayNotify});
+}
+
+TEST_F(ToolkitWin32Test, CaptionBoundsAndVisibilityReachTheWindow) {
+    tk::Form form("DefineForm");
+    form.setCaption("ホットキー定義");
+    form.setBounds({10, 20, 300, 200});
+    HWND window = hwndOf(form.handle());
+    EXPECT_EQ(textOf(window), L"ホットキー定義");
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.left, tk::scaleFrom96Dpi(10));
+    EXPECT_EQ(rect.top, tk::scaleFrom96Dpi(20));
+    EXPECT_EQ(rect.right - rect.left, tk::scaleFrom96Dpi(300));
+    EXPECT_EQ(rect.bottom - rect.top, tk::scaleFrom96Dpi(200));
+
+    form.setCaption("Lumaro");
+    EXPECT_EQ(textOf(window), L"Lumaro");
+    form.show();
+    EXPECT_TRUE(IsWindowVisible(window));
+    form.setEnabled(false);
+    EXPECT_FALSE(IsWindowEnabled(window));
+    form.hide();
+    EXPECT_FALSE(IsWindowVisible(window));
+}
+
+TEST_F(ToolkitWin32Test, HiddenFormReceivesTheTaskbarCreatedBroadcast) {
+    UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    ASSERT_NE(taskbarCreated, 0u);
+    RecordingForm form;
+    form.handle();
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(HWND_BROADCAST, taskbarCreated, 0, 0, SMTO_ABORTIFHUNG, 2000, &result);
+    app.processMessages();
+    EXPECT_EQ(form.seen, std::vector<UINT>{taskbarCreated});
+}
+
+TEST_F(ToolkitWin32Test, ExceptionInAMessageHandlerStaysInTheProgramAndIsShown) {
+    app.setTitle("Lumaro");
+    RecordingForm form;
+    HWND window = hwndOf(form.handle());
+    EXPECT_EQ(SendMessageW(window, kFailing, 0, 0), 0);
+    PostMessageW(window, kFailing, 0, 0);
+    PostMessageW(window, kTrayNotify, 0, 0);
+    app.processMessages();
+    EXPECT_EQ(form.seen, (std::vector<UINT>{kFailing, kFailing, kTrayNotify}));
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, L"ハンドラが失敗しました");
+    EXPECT_EQ(boxes[0].caption, L"Lumaro");
+    EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+}
+
+TEST_F(ToolkitWin32Test, CloseBoxOfTheMainFormEndsTheMessageLoop) {
+    tk::Form& main = app.createForm<tk::Form>("MainForm");
+    tk::Form& other = app.createForm<tk::Form>("OtherForm");
+    app.setShowMainForm(false);
+    other.show();
+    PostMessageW(hwndOf(other.handle()), WM_CLOSE, 0, 0);
+    PostMessageW(hwndOf(main.handle()), WM_CLOSE, 0, 0);
+    watchdogFired = false;
+    UINT_PTR watchdog = SetTimer(nullptr, 0, 5000, endTheLoop);
+    app.run();
+    KillTimer(nullptr, watchdog);
+    EXPECT_FALSE(watchdogFired);
+    EXPECT_TRUE(app.terminated());
+    EXPECT_TRUE(IsWindow(hwndOf(main.handle()))) << "closing ends the loop, not the window";
+    EXPECT_FALSE(IsWindowVisible(hwndOf(other.handle())));
+}
+
+TEST_F(ToolkitWin32Test, MissingIconResourceLeavesNoIcon) {
+    tk::Form form("TrayForm");
+    form.setIcon(4242);
+    EXPECT_EQ(form.iconHandle(), 0u);
+    EXPECT_EQ(form.iconResource(), 4242);
+    EXPECT_NE(form.handle(), 0u);
+}
+
+TEST_F(ToolkitWin32Test, FreedFormTakesItsWindowWithIt) {
+    HWND window;
+    {
+        RecordingForm form;
+        window = hwndOf(form.handle());
+        ASSERT_TRUE(IsWindow(window));
+    }
+    EXPECT_FALSE(IsWindow(window));
+}
