@@ -1,0 +1,62 @@
+#pragma once
+#include "platform/Win32Types.h"
+
+#include <cstdint>
+
+namespace platform {
+
+struct Point {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+};
+
+// The first version of NOTIFYICONDATAA, field for field. On 32-bit Windows
+// it is the 88-byte block the shell expects when cbSize says 88.
+struct NotifyIconDataA {
+    Dword cbSize;
+    Handle hWnd;
+    unsigned uID;
+    unsigned uFlags;
+    unsigned uCallbackMessage;
+    Handle hIcon;
+    char szTip[64];
+};
+constexpr Dword kNotifyIconDataASize = 88;
+static_assert(sizeof(void*) != 4 || sizeof(NotifyIconDataA) == kNotifyIconDataASize);
+
+constexpr Dword kNimAdd = 0;
+constexpr Dword kNimModify = 1;
+constexpr Dword kNimDelete = 2;
+constexpr unsigned kNifMessage = 0x1;
+constexpr unsigned kNifIcon = 0x2;
+constexpr unsigned kNifTip = 0x4;
+
+constexpr int kSwHide = 0;
+
+// Shell launching, window lookup and messaging, and the tray, one for one
+// with the ANSI Win32 functions. ShellExecuteA gives its HINSTANCE as an
+// integer: above 32 on success, an error code otherwise.
+class ShellApi {
+public:
+    virtual ~ShellApi() = default;
+
+    virtual std::intptr_t ShellExecuteA(Handle hwnd, const char* verb, const char* file,
+                                        const char* params, const char* dir, int show) = 0;
+    virtual Handle FindWindowA(const char* className, const char* windowName) = 0;
+    virtual bool PostMessageA(Handle hwnd, unsigned msg, std::uintptr_t wParam,
+                              std::intptr_t lParam) = 0;
+    virtual bool Shell_NotifyIconA(Dword message, NotifyIconDataA* data) = 0;
+    virtual unsigned RegisterWindowMessageA(const char* name) = 0;
+    virtual bool GetCursorPos(Point* point) = 0;
+    virtual bool SetForegroundWindow(Handle hwnd) = 0;
+    // True when the window was visible before the call.
+    virtual bool ShowWindow(Handle hwnd, int show) = 0;
+};
+
+// The instance the program uses; see registryApi() for how tests replace it.
+ShellApi& shellApi();
+ShellApi* installShellApi(ShellApi* api);
+// Defined by the build: the real API on Windows, an unavailable one natively.
+ShellApi& defaultShellApi();
+
+} // namespace platform

@@ -1,0 +1,78 @@
+#include "platform/ShellApi.h"
+
+#include <windows.h>
+
+#include <cstddef>
+#include <cstring>
+#include <shellapi.h>
+
+namespace platform {
+
+static_assert(sizeof(NotifyIconDataA) == NOTIFYICONDATAA_V1_SIZE);
+static_assert(offsetof(NotifyIconDataA, hIcon) == offsetof(NOTIFYICONDATAA, hIcon));
+static_assert(offsetof(NotifyIconDataA, szTip) == offsetof(NOTIFYICONDATAA, szTip));
+
+namespace {
+
+HWND hwndOf(Handle h) {
+    return reinterpret_cast<HWND>(h);
+}
+
+NOTIFYICONDATAA toNative(const NotifyIconDataA& data) {
+    NOTIFYICONDATAA native{};
+    native.cbSize = data.cbSize;
+    native.hWnd = hwndOf(data.hWnd);
+    native.uID = data.uID;
+    native.uFlags = data.uFlags;
+    native.uCallbackMessage = data.uCallbackMessage;
+    native.hIcon = reinterpret_cast<HICON>(data.hIcon);
+    std::memcpy(native.szTip, data.szTip, sizeof data.szTip);
+    return native;
+}
+
+class Win32ShellApi final : public ShellApi {
+public:
+    std::intptr_t ShellExecuteA(Handle hwnd, const char* verb, const char* file, const char* params,
+                                const char* dir, int show) override {
+        return reinterpret_cast<std::intptr_t>(
+            ::ShellExecuteA(hwndOf(hwnd), verb, file, params, dir, show));
+    }
+    Handle FindWindowA(const char* className, const char* windowName) override {
+        return reinterpret_cast<Handle>(::FindWindowA(className, windowName));
+    }
+    bool PostMessageA(Handle hwnd, unsigned msg, std::uintptr_t wParam,
+                      std::intptr_t lParam) override {
+        return ::PostMessageA(hwndOf(hwnd), msg, wParam, lParam) != FALSE;
+    }
+    bool Shell_NotifyIconA(Dword message, NotifyIconDataA* data) override {
+        if (!data)
+            return ::Shell_NotifyIconA(message, nullptr) != FALSE;
+        NOTIFYICONDATAA native = toNative(*data);
+        return ::Shell_NotifyIconA(message, &native) != FALSE;
+    }
+    unsigned RegisterWindowMessageA(const char* name) override {
+        return ::RegisterWindowMessageA(name);
+    }
+    bool GetCursorPos(Point* point) override {
+        POINT native{};
+        bool ok = ::GetCursorPos(point ? &native : nullptr) != FALSE;
+        if (ok && point)
+            *point = Point{native.x, native.y};
+        return ok;
+    }
+    bool SetForegroundWindow(Handle hwnd) override {
+        return ::SetForegroundWindow(hwndOf(hwnd)) != FALSE;
+    }
+    bool ShowWindow(Handle hwnd, int show) override {
+        return ::ShowWindow(hwndOf(hwnd), show) != FALSE;
+    }
+};
+
+} // namespace
+
+ShellApi& defaultShellApi() {
+    static Win32ShellApi api;
+    return api;
+}
+
+} // namespace platform
