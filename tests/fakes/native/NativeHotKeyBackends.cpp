@@ -1,0 +1,7 @@
+#include "fakes/HotKeyBackends.h"
+
+HotKeyBackend fakeHotKeyBackend();
+
+std::vector<HotKeyBackend> hotKeyBackends() {
+    return {fakeHotKeyBackend()};
+}

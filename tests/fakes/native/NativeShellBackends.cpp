@@ -1,0 +1,7 @@
+#include "fakes/ShellBackends.h"
+
+ShellBackend fakeShellBackend();
+
+std::vector<ShellBackend> shellBackends() {
+    return {fakeShellBackend()};
+}

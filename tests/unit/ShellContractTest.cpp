@@ -1,0 +1,48 @@
+#include "fakes/ShellBackends.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <random>
+
+// What the program relies on of the shell functions that need no display,
+// run against the fake and, in the Windows build, against the real ones.
+namespace {
+
+using namespace platform;
+
+class ShellContract : public ::testing::TestWithParam<ShellBackend> {
+protected:
+    void SetUp() override { shell = GetParam().make(); }
+    std::shared_ptr<ShellApi> shell;
+};
+
+} // namespace
+
+TEST_P(ShellContract, RegisteredWindowMessagesAreSharedByNameWithoutRegardToCase) {
+    std::string name = "LumaroContract_" + std::to_string(std::random_device{}());
+    std::string lower = name;
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    unsigned message = shell->RegisterWindowMessageA(name.c_str());
+    EXPECT_GE(message, 0xC000u);
+    EXPECT_LE(message, 0xFFFFu);
+    EXPECT_EQ(shell->RegisterWindowMessageA(lower.c_str()), message);
+    EXPECT_NE(shell->RegisterWindowMessageA((name + "_other").c_str()), message);
+    EXPECT_EQ(shell->RegisterWindowMessageA(""), 0u);
+}
+
+TEST_P(ShellContract, NoWindowOfAMissingClassIsFound) {
+    EXPECT_EQ(shell->FindWindowA("LumaroNoSuchClass", nullptr), 0u);
+    EXPECT_EQ(shell->FindWindowA("LumaroNoSuchClass", "Title"), 0u);
+}
+
+TEST_P(ShellContract, CursorPositionIsAvailable) {
+    Point point{-1, -1};
+    EXPECT_TRUE(shell->GetCursorPos(&point));
+    EXPECT_GE(point.x, 0);
+    EXPECT_GE(point.y, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, ShellContract, ::testing::ValuesIn(shellBackends()),
+                         [](const auto& info) { return info.param.name; });
