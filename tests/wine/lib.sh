@@ -72,3 +72,44 @@ wait_for() {
         sleep 0.05
     done
 }
+
+# --- a virtual desktop on Xvfb
+XVFB_PID=
+start_display() {
+    local file="$WORK/display"
+    rm -f "$file"
+    Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$file" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    wait_for 10 test -s "$file" || return 1
+    export DISPLAY=":$(cat "$file")"
+}
+
+stop_display() {
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    XVFB_PID=
+    true
+}
+
+desktop_window() { xdotool search --name '^Default - Wine desktop$' 2>/dev/null | head -1; }
+
+# Sends a key combination to the focused virtual desktop.
+press() {
+    local desk
+    desk=$(desktop_window)
+    [ -n "$desk" ] || return 1
+    xdotool windowfocus --sync "$desk" 2>/dev/null
+    xdotool key "$1"
+}
+
+click_at() { # x y button [repeat]
+    local desk
+    desk=$(desktop_window)
+    xdotool mousemove --window "$desk" "$1" "$2" sleep 0.15 click --repeat "${4:-1}" --delay 80 "$3"
+}
+
+screenshot() { # name
+    mkdir -p "$ARTIFACTS"
+    import -window root "$ARTIFACTS/$1.png" 2>/dev/null
+}
+
+ARTIFACTS="${ARTIFACTS:-$BUILD/artifacts}"

@@ -1,0 +1,168 @@
+// What the end-to-end scripts cannot do with xdotool alone: look at and
+// poke the tray icon, the open menu and the hotkey table.
+//
+//   e2e_tool icon-count            how many windows own a tray icon with id 100
+//   e2e_tool icon-delete           deletes those icons
+//   e2e_tool taskbar-created       broadcasts "TaskbarCreated"
+//   e2e_tool menu-visible          exit 0 when a pop-up menu is open
+//   e2e_tool window-visible TITLE  exit 0 when a window so titled is visible
+//   e2e_tool close-window TITLE    posts WM_CLOSE to it
+//   e2e_tool menu-keys KEY...      posts keys (up, down, return, escape) to it
+//   e2e_tool post-hotkey MODS VK   posts WM_HOTKEY to the icon's owner
+//   e2e_tool register-all          registers all 208 Windows-key hotkeys
+//   e2e_tool set-event NAME        sets a named event
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr UINT kIconId = 100;
+
+struct Found {
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK collectIconOwner(HWND window, LPARAM param) {
+    NOTIFYICONDATAA data = {};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = window;
+    data.uID = kIconId;
+    // Changing the tip to what it is proves the icon exists and changes nothing.
+    data.uFlags = NIF_TIP;
+    lstrcpyA(data.szTip, "Lumaro");
+    if (Shell_NotifyIconA(NIM_MODIFY, &data))
+        reinterpret_cast<Found*>(param)->windows.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> iconOwners() {
+    Found found;
+    EnumWindows(collectIconOwner, reinterpret_cast<LPARAM>(&found));
+    return found.windows;
+}
+
+HWND openMenu() {
+    HWND menu = FindWindowA("#32768", nullptr);
+    return menu && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+HWND windowTitled(const char* utf8) {
+    wchar_t title[256] = {};
+    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, title, 255);
+    return FindWindowW(nullptr, title);
+}
+
+int windowVisible(const char* title) {
+    HWND window = windowTitled(title);
+    return window && IsWindowVisible(window) ? 0 : 1;
+}
+
+int closeWindow(const char* title) {
+    HWND window = windowTitled(title);
+    return window && PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
+}
+
+UINT keyCode(const char* name) {
+    if (!std::strcmp(name, "up"))
+        return VK_UP;
+    if (!std::strcmp(name, "down"))
+        return VK_DOWN;
+    if (!std::strcmp(name, "return"))
+        return VK_RETURN;
+    if (!std::strcmp(name, "escape"))
+        return VK_ESCAPE;
+    return 0;
+}
+
+int menuKeys(int count, char** keys) {
+    HWND menu = openMenu();
+    if (!menu)
+        return 1;
+    for (int i = 0; i < count; ++i) {
+        UINT vk = keyCode(keys[i]);
+        PostMessageA(menu, WM_KEYDOWN, vk, 1);
+        PostMessageA(menu, WM_KEYUP, vk, 0xC0000001);
+        Sleep(50);
+    }
+    return 0;
+}
+
+int registerAll() {
+    HWND window =
+        CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    int held = 0;
+    for (UINT mods = 0; mods < 8; ++mods)
+        for (UINT vk = 'A'; vk <= 'Z'; ++vk)
+            if (RegisterHotKey(window, static_cast<int>(mods * 26 + vk - 'A' + 1), MOD_WIN | mods,
+                               vk))
+                ++held;
+    std::printf("%d\n", held);
+    return held == 208 ? 0 : 1;
+}
+
+int postHotKey(unsigned mods, unsigned vk) {
+    std::vector<HWND> owners = iconOwners();
+    for (HWND owner : owners)
+        PostMessageA(owner, WM_HOTKEY, 0xC123, MAKELPARAM(mods, vk));
+    return owners.empty() ? 1 : 0;
+}
+
+int taskbarCreated() {
+    UINT msg = RegisterWindowMessageA("TaskbarCreated");
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(HWND_BROADCAST, msg, 0, 0, SMTO_ABORTIFHUNG, 2000, &result);
+    return 0;
+}
+
+int iconDelete() {
+    for (HWND owner : iconOwners()) {
+        NOTIFYICONDATAA data = {};
+        data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+        data.hWnd = owner;
+        data.uID = kIconId;
+        Shell_NotifyIconA(NIM_DELETE, &data);
+    }
+    return 0;
+}
+
+int setEvent(const char* name) {
+    HANDLE event = OpenEventA(EVENT_MODIFY_STATE, FALSE, name);
+    return event && SetEvent(event) ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string command = argc > 1 ? argv[1] : "";
+    if (command == "icon-count") {
+        std::printf("%u\n", static_cast<unsigned>(iconOwners().size()));
+        return 0;
+    }
+    if (command == "icon-delete")
+        return iconDelete();
+    if (command == "taskbar-created")
+        return taskbarCreated();
+    if (command == "menu-visible")
+        return openMenu() ? 0 : 1;
+    if (command == "window-visible" && argc == 3)
+        return windowVisible(argv[2]);
+    if (command == "close-window" && argc == 3)
+        return closeWindow(argv[2]);
+    if (command == "menu-keys")
+        return menuKeys(argc - 2, argv + 2);
+    if (command == "post-hotkey" && argc == 4)
+        return postHotKey(std::strtoul(argv[2], nullptr, 0), std::strtoul(argv[3], nullptr, 0));
+    if (command == "register-all")
+        return registerAll();
+    if (command == "set-event" && argc == 3)
+        return setEvent(argv[2]);
+    std::fprintf(stderr, "unknown command\n");
+    return 2;
+}
