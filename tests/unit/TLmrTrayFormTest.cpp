@@ -1,0 +1,121 @@
+#include "app/HotKeyAccessCtrl.h"
+#include "app/Lumaro.h"
+#include "fakes/FakeSystem.h"
+#include "toolkit/Application.h"
+#include "ui/LmrDisplayer.h"
+#include "ui/LmrTrayWindow.h"
+#include "ui/TLmrDefForm.h"
+#include "ui/TLmrTrayForm.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr unsigned kWmHotKey = 0x0312;
+constexpr std::intptr_t kRButtonDown = 0x0204, kRButtonUp = 0x0205, kLButtonDown = 0x0201,
+                        kLButtonDblClk = 0x0203;
+
+std::intptr_t hotKeyParam(unsigned modifiers, unsigned vk) {
+    return static_cast<std::intptr_t>((vk << 16) | modifiers);
+}
+
+class TrayFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (int i = 0; i < 2; ++i) {
+            std::string key = "Software\\QelApp\\Lumaro\\HotKeys\\HotKey_" + std::to_string(i);
+            os.registry.setString(key, "Key", i == 0 ? "A" : "B");
+            os.registry.setDword(key, "Ctrl", i);
+            os.registry.setString(key, "Command", i == 0 ? "a.exe" : "b.exe");
+        }
+        os.registry.setDword("Software\\QelApp\\Lumaro\\HotKeys", "Count", 2);
+        os.gui.setMenuDriver([this](const tk::PopupMenu& menu) {
+            menusSeen.push_back(menu.name());
+            return choice;
+        });
+        controller = new Lumaro();
+        form = controller->trayWindow()->form();
+    }
+    void TearDown() override {
+        if (controller)
+            delete controller->trayWindow();
+    }
+
+    std::vector<std::string> menusSeen;
+    std::string choice;
+    FakeSystem os;
+    Lumaro* controller = nullptr;
+    TLmrTrayForm* form = nullptr;
+};
+
+} // namespace
+
+TEST_F(TrayFormTest, HotKeyMessagesAreDecodedFromLParamAndNeedTheWindowsKey) {
+    form->dispatch(kWmHotKey, 0xC001, hotKeyParam(8, 'A'));
+    form->dispatch(kWmHotKey, 0xC001, hotKeyParam(8 | 2, 'B'));
+    form->dispatch(kWmHotKey, 0xC001, hotKeyParam(2, 'B'));
+    form->dispatch(kWmHotKey, 0, hotKeyParam(0, 'A'));
+    form->dispatch(kWmHotKey, 0, hotKeyParam(8 | 1, 'A'));
+    ASSERT_EQ(os.shell.launches().size(), 2u);
+    EXPECT_EQ(os.shell.launches()[0].file, "a.exe");
+    EXPECT_EQ(os.shell.launches()[1].file, "b.exe");
+}
+
+TEST_F(TrayFormTest, ARightPressPopsTheMenuUpAtTheCursorAfterTakingTheForeground) {
+    os.shell.setCursorPos(1014, 758);
+    form->dispatch(TLmrTrayForm::kTrayCallbackMessage, 100, kRButtonUp);
+    form->dispatch(TLmrTrayForm::kTrayCallbackMessage, 100, kLButtonDown);
+    EXPECT_TRUE(os.gui.menusShown().empty());
+    form->dispatch(TLmrTrayForm::kTrayCallbackMessage, 100, kRButtonDown);
+    ASSERT_EQ(os.gui.menusShown().size(), 1u);
+    EXPECT_EQ(os.gui.menusShown()[0].x, 1014);
+    EXPECT_EQ(os.gui.menusShown()[0].y, 758);
+    EXPECT_EQ(os.shell.foreground(), form->handle());
+    std::vector<std::string> captions;
+    for (const auto& item : form->MainPopupMenu.items())
+        captions.push_back(item->caption());
+    EXPECT_EQ(captions, (std::vector<std::string>{"Define ...", "Help (html) ...", "About ...",
+                                                  "-", "Exit"}));
+}
+
+TEST_F(TrayFormTest, ADoubleClickAndDefineShowTheDefinitionWindow) {
+    TLmrDefForm* defForm = controller->displayer()->form();
+    form->dispatch(TLmrTrayForm::kTrayCallbackMessage, 100, kLButtonDblClk);
+    EXPECT_TRUE(defForm->visible());
+    defForm->hide();
+    choice = "DefineMenuItem";
+    form->dispatch(TLmrTrayForm::kTrayCallbackMessage, 100, kRButtonDown);
+    EXPECT_TRUE(defForm->visible());
+}
+
+TEST_F(TrayFormTest, HelpOpensThePageRelativeToTheCurrentFolder) {
+    choice = "HelpMenuItem";
+    form->dispatch(TLmrTrayForm::kTrayCallbackMessage, 100, kRButtonDown);
+    ASSERT_EQ(os.shell.launches().size(), 1u);
+    const FakeShell::Launch& help = os.shell.launches()[0];
+    EXPECT_EQ(help.hwnd, form->handle());
+    EXPECT_EQ(help.verb, "Open");
+    EXPECT_EQ(help.file, "Lumaro.html");
+    EXPECT_EQ(help.params, std::nullopt);
+    EXPECT_EQ(help.dir, std::nullopt);
+    EXPECT_EQ(help.show, 5);
+}
+
+TEST_F(TrayFormTest, TaskbarCreatedAddsTheIconAgainWithoutDeletingIt) {
+    unsigned taskbarCreated = os.shell.RegisterWindowMessageA("TaskbarCreated");
+    EXPECT_EQ(form->taskbarCreated(), taskbarCreated);
+    os.shell.removeAllIcons();
+    os.shell.clearCalls();
+    EXPECT_EQ(form->dispatch(taskbarCreated), 0);
+    EXPECT_EQ(os.shell.calls(), std::vector<std::string>{"Shell_NotifyIconA"});
+    EXPECT_NE(os.shell.icon(form->handle(), 100), nullptr);
+}
+
+TEST_F(TrayFormTest, ExitAfterTheShellLostTheIconStillEndsTheProgram) {
+    os.shell.removeAllIcons();
+    choice = "ExitMenuItem";
+    form->dispatch(TLmrTrayForm::kTrayCallbackMessage, 100, kRButtonDown);
+    EXPECT_EQ(os.process.exitCode(), std::optional<unsigned>(0));
+    EXPECT_EQ(os.desktop.hotKeyCount(), 0u);
+    controller = nullptr;
+}
