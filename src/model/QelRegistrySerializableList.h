@@ -32,6 +32,5 @@ protected:
 
 private:
     int loadableCount(int storedCount, QelRegistry& registry);
-    static void deleteSurplus(const std::string& itemName, QelRegistry& registry, int from,
-                              int to);
+    static void deleteSurplus(const std::string& itemName, QelRegistry& registry, int from, int to);
 };

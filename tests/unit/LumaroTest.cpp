@@ -1,5 +1,5 @@
-#include "app/HotKeyAccessCtrl.h"
 #include "app/Lumaro.h"
+#include "app/HotKeyAccessCtrl.h"
 #include "fakes/FakeSystem.h"
 #include "model/ERegistryException.h"
 #include "model/HotKeyList.h"
@@ -21,7 +21,9 @@ namespace {
 const std::string kListKey = "Software\\QelApp\\Lumaro\\HotKeys";
 constexpr unsigned kWin = 8, kCtrl = 2;
 
-std::string item(int i) { return kListKey + "\\HotKey_" + std::to_string(i); }
+std::string item(int i) {
+    return kListKey + "\\HotKey_" + std::to_string(i);
+}
 
 class LumaroTest : public ::testing::Test {
 protected:

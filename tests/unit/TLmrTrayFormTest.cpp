@@ -1,3 +1,4 @@
+#include "ui/TLmrTrayForm.h"
 #include "app/HotKeyAccessCtrl.h"
 #include "app/Lumaro.h"
 #include "fakes/FakeSystem.h"
@@ -5,7 +6,6 @@
 #include "ui/LmrDisplayer.h"
 #include "ui/LmrTrayWindow.h"
 #include "ui/TLmrDefForm.h"
-#include "ui/TLmrTrayForm.h"
 
 #include <gtest/gtest.h>
 
@@ -74,8 +74,8 @@ TEST_F(TrayFormTest, ARightPressPopsTheMenuUpAtTheCursorAfterTakingTheForeground
     std::vector<std::string> captions;
     for (const auto& item : form->MainPopupMenu.items())
         captions.push_back(item->caption());
-    EXPECT_EQ(captions, (std::vector<std::string>{"Define ...", "Help (html) ...", "About ...",
-                                                  "-", "Exit"}));
+    EXPECT_EQ(captions, (std::vector<std::string>{"Define ...", "Help (html) ...", "About ...", "-",
+                                                  "Exit"}));
 }
 
 TEST_F(TrayFormTest, ADoubleClickAndDefineShowTheDefinitionWindow) {
