@@ -7,6 +7,10 @@
 //   e2e_tool menu-visible          exit 0 when a pop-up menu is open
 //   e2e_tool window-visible TITLE  exit 0 when a window so titled is visible
 //   e2e_tool close-window TITLE    posts WM_CLOSE to it
+//   e2e_tool client-origin TITLE [CLIENT_WIDTH]   screen position of its client area
+//   e2e_tool count-visible TITLE [CLIENT_WIDTH]   how many such windows are visible
+//   e2e_tool text-at X Y           the text of the window at that screen point
+//   e2e_tool enabled-at X Y        exit 0 when that window is enabled
 //   e2e_tool menu-keys KEY...      posts keys (up, down, return, escape) to it
 //   e2e_tool post-hotkey MODS VK   posts WM_HOTKEY to the icon's owner
 //   e2e_tool register-all          registers all 208 Windows-key hotkeys
@@ -62,6 +66,77 @@ HWND windowTitled(const char* utf8) {
 int windowVisible(const char* title) {
     HWND window = windowTitled(title);
     return window && IsWindowVisible(window) ? 0 : 1;
+}
+
+struct TitleSearch {
+    std::wstring title;
+    int clientWidth;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectTitled(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<TitleSearch*>(param);
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 255);
+    RECT client = {};
+    GetClientRect(window, &client);
+    if (IsWindowVisible(window) && search->title == text &&
+        (search->clientWidth == 0 || client.right == search->clientWidth))
+        search->found.push_back(window);
+    return TRUE;
+}
+
+// The visible top-level windows so titled (and with that client width, if given).
+std::vector<HWND> visibleTitled(const char* utf8, int clientWidth) {
+    wchar_t title[256] = {};
+    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, title, 255);
+    TitleSearch search{title, clientWidth, {}};
+    EnumWindows(collectTitled, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int clientOrigin(const char* title, int clientWidth) {
+    std::vector<HWND> found = visibleTitled(title, clientWidth);
+    if (found.empty())
+        return 1;
+    POINT origin = {0, 0};
+    ClientToScreen(found.front(), &origin);
+    std::printf("%ld %ld\n", origin.x, origin.y);
+    return 0;
+}
+
+// The innermost visible window at a screen point, disabled ones included
+// (WindowFromPoint passes over disabled children).
+HWND windowAt(int x, int y) {
+    HWND window = WindowFromPoint(POINT{x, y});
+    while (window) {
+        POINT client{x, y};
+        ScreenToClient(window, &client);
+        HWND child = ChildWindowFromPointEx(window, client, CWP_SKIPINVISIBLE);
+        if (!child || child == window)
+            break;
+        window = child;
+    }
+    return window;
+}
+
+int textAt(int x, int y) {
+    HWND window = windowAt(x, y);
+    if (!window)
+        return 1;
+    wchar_t text[1024] = {};
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 1023, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, &length);
+    char utf8[4096] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    std::printf("%s\n", utf8);
+    return 0;
+}
+
+int enabledAt(int x, int y) {
+    HWND window = windowAt(x, y);
+    return window && IsWindowEnabled(window) ? 0 : 1;
 }
 
 int closeWindow(const char* title) {
@@ -153,6 +228,17 @@ int main(int argc, char** argv) {
         return openMenu() ? 0 : 1;
     if (command == "window-visible" && argc == 3)
         return windowVisible(argv[2]);
+    if (command == "client-origin" && argc >= 3)
+        return clientOrigin(argv[2], argc > 3 ? std::atoi(argv[3]) : 0);
+    if (command == "count-visible" && argc >= 3) {
+        std::printf("%u\n", static_cast<unsigned>(
+                                visibleTitled(argv[2], argc > 3 ? std::atoi(argv[3]) : 0).size()));
+        return 0;
+    }
+    if (command == "text-at" && argc == 4)
+        return textAt(std::atoi(argv[2]), std::atoi(argv[3]));
+    if (command == "enabled-at" && argc == 4)
+        return enabledAt(std::atoi(argv[2]), std::atoi(argv[3]));
     if (command == "close-window" && argc == 3)
         return closeWindow(argv[2]);
     if (command == "menu-keys")

@@ -9,50 +9,9 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 . "$HERE/lib.sh"
 make_template
 
-APP="$WORK/app"
-TOOLS="$WORK/tools"
-rm -rf "$APP" "$TOOLS" "$WORK"/held.txt "$WORK"/progman.txt* "$WORK"/exit-* "$WORK"/*.reg
-mkdir -p "$APP" "$TOOLS"
-cp "$BUILD/bin/Lumaro.exe" "$BUILD/bin/Lumaro.html" "$APP/"
-for t in launch_recorder progman_window e2e_tool hotkey_holder; do cp "$BUILD/tests/$t.exe" "$TOOLS/"; done
-RECORDER="$(winepath_of "$TOOLS/launch_recorder.exe")"
-LAUNCHES="$TOOLS/launches.txt"
-PROGMAN_LOG="$WORK/progman.txt"
+setup_app
 KEY='HKCU\Software\QelApp\Lumaro\HotKeys'
-PIDS=()
-
-teardown() {
-    stop_wine
-    for p in "${PIDS[@]}"; do kill "$p" 2>/dev/null; done
-    stop_display
-}
-trap teardown EXIT
-
-tool() { w "$TOOLS/e2e_tool.exe" "$@" 2>/dev/null | tr -d '\r'; }
-icons_are() { [ "$(tool icon-count)" = "$1" ]; }
-lines_in() { [ -f "$1" ] && [ "$(grep -c . "$1")" -ge "$2" ]; }
-launch_count() { [ -f "$LAUNCHES" ] && grep -c . "$LAUNCHES" || echo 0; }
-add() { w reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1; }
-add_default() { w reg add "$1" /ve /d "$2" /f >/dev/null 2>&1; }
-menu_open() { tool menu-visible >/dev/null; }
-not() { ! "$@"; }
-registry_dump() { w reg export "$KEY" "$(winepath_of "$WORK/$1")" /y >/dev/null 2>&1; }
-
-# The icon's centre on the taskbar, found in a picture of it.
-icon_x() {
-    local info
-    info=$(import -window root -crop 512x18+512+749 +repage -trim -format '%w %X' info: 2>/dev/null)
-    set -- $info
-    echo $((512 + ${2#+} + 8))
-}
-
-start_lumaro() { # variable to receive the pid
-    (cd "$APP" && env "${WINE_ENV[@]}" timeout 300 wine Lumaro.exe; echo $? >"$WORK/exit-$1") &
-    PIDS+=($!)
-    eval "$1=$!"
-}
-
-exit_code_is() { [ -f "$WORK/exit-$1" ] && [ "$(cat "$WORK/exit-$1")" = "$2" ]; }
+PROGMAN_LOG="$WORK/progman.txt"
 
 new_prefix e2e
 start_display || { log "no display"; exit 1; }
@@ -75,7 +34,7 @@ add "$KEY\\HotKey_2" Parameters REG_SZ held
 # The help page opens with the recorder instead of a browser.
 add_default 'HKCR\.html' LumaroTestPage
 add_default 'HKCR\LumaroTestPage\shell\open\command' "\"$RECORDER\" \"%1\""
-registry_dump before.reg
+registry_dump "$KEY" before.reg
 
 (w "$TOOLS/hotkey_holder.exe" "$(winepath_of "$WORK/held.txt")" LumaroTestHold hotkey:8:72 >/dev/null 2>&1) &
 HOLDER=$!
@@ -167,7 +126,7 @@ tool menu-keys up return >/dev/null
 check "Exit ends the second Lumaro with code 0" wait_for 15 exit_code_is SECOND 0
 check "Exit removes the icon" icons_are 0
 check "every hotkey is free after Exit" w "$TOOLS/e2e_tool.exe" register-all
-registry_dump after.reg
+registry_dump "$KEY" after.reg
 check "Exit leaves the registry as it was" cmp -s "$WORK/before.reg" "$WORK/after.reg"
 
 report

@@ -113,3 +113,62 @@ screenshot() { # name
 }
 
 ARTIFACTS="${ARTIFACTS:-$BUILD/artifacts}"
+
+# --- Lumaro and its helpers in a scratch folder
+# Copies Lumaro.exe with its page to $APP and the helper exes to $TOOLS;
+# the recorder writes $LAUNCHES. Tears everything down on exit.
+setup_app() {
+    APP="$WORK/app"
+    TOOLS="$WORK/tools"
+    rm -rf "$APP" "$TOOLS" "$WORK"/held.txt "$WORK"/progman.txt* "$WORK"/exit-* "$WORK"/*.reg
+    mkdir -p "$APP" "$TOOLS"
+    cp "$BUILD/bin/Lumaro.exe" "$BUILD/bin/Lumaro.html" "$APP/"
+    local t
+    for t in launch_recorder progman_window e2e_tool hotkey_holder; do
+        cp "$BUILD/tests/$t.exe" "$TOOLS/"
+    done
+    RECORDER="$(winepath_of "$TOOLS/launch_recorder.exe")"
+    LAUNCHES="$TOOLS/launches.txt"
+    PIDS=()
+    trap teardown EXIT
+}
+
+teardown() {
+    stop_wine
+    local p
+    for p in "${PIDS[@]}"; do kill "$p" 2>/dev/null; done
+    stop_display
+}
+
+tool() { w "$TOOLS/e2e_tool.exe" "$@" 2>/dev/null | tr -d '\r'; }
+icons_are() { [ "$(tool icon-count)" = "$1" ]; }
+lines_in() { [ -f "$1" ] && [ "$(grep -c . "$1")" -ge "$2" ]; }
+launch_count() { [ -f "$LAUNCHES" ] && grep -c . "$LAUNCHES" || echo 0; }
+add() { w reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1; }
+add_default() { w reg add "$1" /ve /d "$2" /f >/dev/null 2>&1; }
+menu_open() { tool menu-visible >/dev/null; }
+not() { ! "$@"; }
+registry_dump() { w reg export "$1" "$(winepath_of "$WORK/$2")" /y >/dev/null 2>&1; }
+
+# The tray icon's centre on the taskbar, found in a picture of it.
+icon_x() {
+    local info
+    info=$(import -window root -crop 512x18+512+749 +repage -trim -format '%w %X' info: 2>/dev/null)
+    set -- $info
+    echo $((512 + ${2#+} + 8))
+}
+
+# Chooses a tray menu item by keys once the menu is open.
+choose_from_menu() { # keys...
+    click_at "$(icon_x)" 758 3
+    wait_for 10 menu_open || return 1
+    tool menu-keys "$@" >/dev/null
+}
+
+start_lumaro() { # name of the variable to receive the pid
+    (cd "$APP" && env "${WINE_ENV[@]}" timeout 300 wine Lumaro.exe; echo $? >"$WORK/exit-$1") &
+    PIDS+=($!)
+    eval "$1=$!"
+}
+
+exit_code_is() { [ -f "$WORK/exit-$1" ] && [ "$(cat "$WORK/exit-$1")" = "$2" ]; }
