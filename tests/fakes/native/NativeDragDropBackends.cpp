@@ -1,0 +1,7 @@
+#include "fakes/DragDropBackends.h"
+
+DragDropBackend fakeDragDropBackend();
+
+std::vector<DragDropBackend> dragDropBackends() {
+    return {fakeDragDropBackend()};
+}
