@@ -111,7 +111,7 @@ void Application::removeForm(Form& form) {
 void Application::adopt(std::unique_ptr<Form> form) {
     Form& adopted = *form;
     owned_.push_back(std::move(form));
-    adopted.created();
+    adopted.formCreated();
 }
 
 } // namespace tk

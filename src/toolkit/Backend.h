@@ -8,8 +8,17 @@
 
 namespace tk {
 
+class Button;
+class Edit;
 class Form;
+class GlyphButton;
+class Image;
+class Label;
+class Panel;
 class PopupMenu;
+class RadioButton;
+class RadioGroup;
+class UpDown;
 
 // What one turn of the message loop came to.
 enum class LoopStep { Dispatched, Idle, Quit };
@@ -22,6 +31,24 @@ public:
 
     virtual std::unique_ptr<WindowPeer> createApplicationWindow(const std::string& title) = 0;
     virtual std::unique_ptr<WindowPeer> createFormWindow(Form& form, platform::Handle owner) = 0;
+    // The windows of the controls, made as children of the parent's window.
+    virtual std::unique_ptr<WindowPeer> createPanelWindow(Panel& panel,
+                                                          platform::Handle parent) = 0;
+    virtual std::unique_ptr<WindowPeer> createLabelWindow(Label& label,
+                                                          platform::Handle parent) = 0;
+    virtual std::unique_ptr<WindowPeer> createEditWindow(Edit& edit, platform::Handle parent) = 0;
+    virtual std::unique_ptr<WindowPeer> createButtonWindow(Button& button,
+                                                           platform::Handle parent) = 0;
+    virtual std::unique_ptr<WindowPeer> createGlyphButtonWindow(GlyphButton& button,
+                                                                platform::Handle parent) = 0;
+    virtual std::unique_ptr<WindowPeer> createRadioButtonWindow(RadioButton& button,
+                                                                platform::Handle parent) = 0;
+    virtual std::unique_ptr<WindowPeer> createRadioGroupWindow(RadioGroup& group,
+                                                               platform::Handle parent) = 0;
+    virtual std::unique_ptr<WindowPeer> createUpDownWindow(UpDown& upDown,
+                                                           platform::Handle parent) = 0;
+    virtual std::unique_ptr<WindowPeer> createImageWindow(Image& image,
+                                                          platform::Handle parent) = 0;
     // Returns 0 when the resource cannot be loaded.
     virtual platform::Handle loadIcon(int resourceId) = 0;
     virtual void destroyIcon(platform::Handle icon) = 0;
@@ -38,6 +65,11 @@ public:
     // Dispatches what is waiting without waiting for more.
     virtual LoopStep runPending() = 0;
     virtual void postQuit() = 0;
+    // The nested loop of a modal form: returns once the form has a modal
+    // result, or when the application is asked to quit.
+    virtual void runModal(Form& form) = 0;
+    virtual platform::Handle activeWindow() = 0;
+    virtual void activate(platform::Handle window) = 0;
 
     virtual void errorBox(const std::string& text, const std::string& caption) = 0;
 };

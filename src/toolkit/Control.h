@@ -1,8 +1,10 @@
 #pragma once
 #include "platform/Win32Types.h"
+#include "toolkit/Key.h"
 #include "toolkit/Rect.h"
 #include "toolkit/WindowPeer.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -11,8 +13,11 @@
 
 namespace tk {
 
+class Form;
+
 // A named element of a form. It holds its properties with or without a
-// window; once realized it mirrors every change to its window.
+// window; once realized it mirrors every change to its window. A container's
+// window is made with its children's.
 class Control {
 public:
     explicit Control(std::string name, Control* parent = nullptr);
@@ -25,6 +30,9 @@ public:
     const std::vector<Control*>& children() const { return children_; }
     // Searches the whole subtree, this control included.
     Control* find(std::string_view name);
+    template <class T> T* findAs(std::string_view name) { return dynamic_cast<T*>(find(name)); }
+    // The form at the root of this control's tree, if any.
+    Form* form() const { return form_; }
 
     const Rect& bounds() const { return bounds_; }
     void setBounds(const Rect& bounds);
@@ -32,26 +40,79 @@ public:
     void setVisible(bool visible);
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);
+    // Visible and enabled, and so are all its parents: the user can reach it.
+    bool reachable() const;
 
-    // Creates the window on first request.
+    // Position among its siblings when Tab moves the focus.
+    int tabOrder() const { return tabOrder_; }
+    void setTabOrder(int order) { tabOrder_ = order; }
+    virtual bool tabStop() const { return tabStop_; }
+    void setTabStop(bool stop) { tabStop_ = stop; }
+    // A kind of control that takes the keyboard focus, and reachable.
+    bool canFocus() const { return focusable() && reachable(); }
+    bool focused() const;
+    // Makes this the focused control of its form; ignored if it cannot take
+    // the focus.
+    void setFocus();
+
+    // A key the toolkit handles for this kind of control while it has the
+    // focus; true when the key was used.
+    virtual bool handleKey(Key) { return false; }
+
+    // The tool-tip.
+    const std::string& hint() const { return hint_; }
+    void setHint(std::string utf8);
+
+    // Creates the window on first request, with its parent's.
     platform::Handle handle();
     bool handleAllocated() const { return peer_ != nullptr; }
+    // Destroys the window and its children's and makes them again.
+    void recreateWindow();
+
+    // Sends a message to the window, creating it if need be, and returns the
+    // result: the same path the system's messages take.
+    std::intptr_t dispatch(unsigned msg, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
+    void post(unsigned msg, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
+
+    // Called by the window for every message it receives: the window's own
+    // handling first, then messageHandled.
+    virtual std::intptr_t receive(WindowPeer& window, unsigned msg, std::uintptr_t wParam,
+                                  std::intptr_t lParam) noexcept;
+    // Called by the window when the system gave it the focus.
+    void focusReceived();
 
 protected:
     virtual std::unique_ptr<WindowPeer> createPeer() = 0;
     virtual void visibleChanged() {}
+    virtual void enabledChanged() {}
+    virtual void boundsChanged() {}
+    // The window has just been made, the first time or again.
+    virtual void created() {}
+    virtual void messageHandled(unsigned, std::uintptr_t, std::intptr_t) {}
+    virtual bool focusable() const { return false; }
     WindowPeer* peer() const { return peer_.get(); }
-    void destroyPeer() { peer_.reset(); }
+    void destroyPeer();
+    void changed(Aspect aspect);
+    platform::Handle parentHandle() { return parent_ ? parent_->handle() : 0; }
     // Events run through the application's guard: what escapes is shown.
     static bool raise(const std::function<void()>& event);
 
 private:
+    friend class Form;
+    void realize();
+    void detach();
+    void forgetForm();
+
     std::string name_;
     Control* parent_;
+    Form* form_ = nullptr;
     std::vector<Control*> children_;
     Rect bounds_;
     bool visible_ = false;
     bool enabled_ = true;
+    int tabOrder_ = 0;
+    bool tabStop_ = true;
+    std::string hint_;
     std::unique_ptr<WindowPeer> peer_;
 };
 

@@ -2,10 +2,76 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Backend.h"
+#include "toolkit/Button.h"
+#include "toolkit/Messages.h"
+
+#include <algorithm>
+#include <stdexcept>
 
 namespace tk {
 
+namespace {
+
+// While a form is modal: the other visible forms are disabled and the window
+// that was active gets the activation back at the end.
+class ModalScope {
+public:
+    explicit ModalScope(Form& form) : form_(form), previous_(backend().activeWindow()) {
+        for (Form* other : Application::instance().forms()) {
+            if (other == &form || !other->visible() || !other->enabled())
+                continue;
+            other->setEnabled(false);
+            disabled_.push_back(other);
+        }
+    }
+    ~ModalScope() {
+        const std::vector<Form*>& live = Application::instance().forms();
+        for (Form* other : disabled_) {
+            if (std::find(live.begin(), live.end(), other) != live.end())
+                other->setEnabled(true);
+        }
+        if (previous_ && previous_ != form_.handle())
+            backend().activate(previous_);
+        form_.hide();
+    }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+private:
+    Form& form_;
+    platform::Handle previous_;
+    std::vector<Form*> disabled_;
+};
+
+template <class Match> Button* findButton(const Control& root, Match match) {
+    for (Control* child : root.children()) {
+        auto* button = dynamic_cast<Button*>(child);
+        if (button && match(*button))
+            return button;
+        if (Button* found = findButton(*child, match))
+            return found;
+    }
+    return nullptr;
+}
+
+void collectTabStops(const Control& container, std::vector<Control*>& list) {
+    std::vector<Control*> children = container.children();
+    std::stable_sort(children.begin(), children.end(), [](const Control* a, const Control* b) {
+        return a->tabOrder() < b->tabOrder();
+    });
+    for (Control* child : children) {
+        if (!child->visible() || !child->enabled())
+            continue;
+        if (child->canFocus() && child->tabStop())
+            list.push_back(child);
+        collectTabStops(*child, list);
+    }
+}
+
+} // namespace
+
 Form::Form(std::string name) : Control(std::move(name)) {
+    form_ = this;
     Application::instance().addForm(*this);
 }
 
@@ -25,6 +91,8 @@ void Form::setCaption(std::string utf8) {
 void Form::show() {
     setVisible(true);
     bringToFront();
+    if (focused_ && focused_->canFocus())
+        focused_->setFocus();
 }
 
 void Form::close() {
@@ -33,7 +101,9 @@ void Form::close() {
         return;
     if (action == CloseAction::None)
         return;
-    if (Application::instance().mainForm() == this)
+    if (modal_)
+        setModalResult(ModalResult::Cancel);
+    else if (Application::instance().mainForm() == this)
         Application::instance().terminate();
     else
         hide();
@@ -54,12 +124,107 @@ void Form::setIcon(int resourceId) {
         backend().destroyIcon(previous);
 }
 
-std::intptr_t Form::dispatch(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
-    return backend().sendMessage(handle(), msg, wParam, lParam);
+void Form::setBorderStyle(BorderStyle style) {
+    borderStyle_ = style;
+    changed(Aspect::Look);
 }
 
-void Form::post(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
-    backend().postMessage(handle(), msg, wParam, lParam);
+void Form::setStayOnTop(bool onTop) {
+    stayOnTop_ = onTop;
+    changed(Aspect::Look);
+}
+
+void Form::setClientSize(int width, int height) {
+    clientWidth_ = width;
+    clientHeight_ = height;
+    changed(Aspect::Look);
+}
+
+void Form::setFont(Font font) {
+    font_ = std::move(font);
+    changed(Aspect::Look);
+}
+
+ModalResult Form::showModal() {
+    if (modal_ || visible())
+        throw std::logic_error("Form " + name() + " is already shown");
+    modalResult_ = ModalResult::None;
+    {
+        ModalScope scope(*this);
+        modal_ = true;
+        show();
+        backend().runModal(*this);
+        modal_ = false;
+    }
+    return modalResult_;
+}
+
+void Form::setModalResult(ModalResult result) {
+    modalResult_ = result;
+    // Wakes a modal loop that waits for the next message.
+    if (modal_ && result != ModalResult::None && peer())
+        backend().postMessage(peer()->handle(), msg::kNull, 0, 0);
+}
+
+bool Form::keyDown(Key key, bool shift) {
+    switch (key) {
+    case Key::Tab:
+        focusNext(!shift);
+        return true;
+    case Key::Enter:
+        pressEnter();
+        return true;
+    case Key::Escape:
+        return pressEscape();
+    default:
+        return focused_ && focused_->reachable() && focused_->handleKey(key);
+    }
+}
+
+void Form::pressEnter() {
+    if (focused_ && focused_->reachable() && focused_->handleKey(Key::Enter))
+        return;
+    Button* button = defaultButton();
+    if (button && button->reachable())
+        button->click();
+}
+
+bool Form::pressEscape() {
+    Button* button = cancelButton();
+    if (!button || !button->reachable())
+        return false;
+    button->click();
+    return true;
+}
+
+void Form::focusNext(bool forward) {
+    std::vector<Control*> list = tabList();
+    if (list.empty())
+        return;
+    auto at = std::find(list.begin(), list.end(), focused_);
+    std::ptrdiff_t count = static_cast<std::ptrdiff_t>(list.size());
+    std::ptrdiff_t index = at == list.end() ? (forward ? -1 : count) : at - list.begin();
+    index = ((forward ? index + 1 : index - 1) + count) % count;
+    list[static_cast<std::size_t>(index)]->setFocus();
+}
+
+std::vector<Control*> Form::tabList() const {
+    std::vector<Control*> list;
+    collectTabStops(*this, list);
+    return list;
+}
+
+Button* Form::defaultButton() const {
+    return findButton(*this, [](const Button& button) { return button.isDefault(); });
+}
+
+Button* Form::cancelButton() const {
+    return findButton(*this, [](const Button& button) { return button.isCancel(); });
+}
+
+void Form::forget(Control& control) {
+    if (focused_ == &control)
+        focused_ = nullptr;
 }
 
 std::intptr_t Form::receive(WindowPeer& window, unsigned msg, std::uintptr_t wParam,

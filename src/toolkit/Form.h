@@ -1,13 +1,21 @@
 #pragma once
 #include "toolkit/Control.h"
+#include "toolkit/Font.h"
+#include "toolkit/Key.h"
 
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tk {
 
+class Button;
+
 enum class CloseAction { None, Hide };
+enum class BorderStyle { Sizeable, Dialog };
+enum class FormPosition { Designed, ScreenCenter };
+enum class ModalResult { None = 0, Ok = 1, Cancel = 2 };
 
 // A top-level window owned by the application's hidden window, so it never
 // has a taskbar button. Subclasses override handleMessage for their own
@@ -22,8 +30,8 @@ public:
 
     void show();
     void hide() { setVisible(false); }
-    // Asks onClose; then the main form terminates the application and any
-    // other form hides.
+    // Asks onClose; then a modal form ends with Cancel, the main form
+    // terminates the application and any other form hides.
     void close();
     void bringToFront();
 
@@ -33,14 +41,41 @@ public:
     int iconResource() const { return iconResource_; }
     platform::Handle iconHandle() const { return icon_; }
 
-    // Sends a message to the form's window, creating it if need be, and
-    // returns the result: the same path the system's messages take.
-    std::intptr_t dispatch(unsigned msg, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
-    void post(unsigned msg, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
+    BorderStyle borderStyle() const { return borderStyle_; }
+    void setBorderStyle(BorderStyle style);
+    bool stayOnTop() const { return stayOnTop_; }
+    void setStayOnTop(bool onTop);
+    FormPosition position() const { return position_; }
+    void setPosition(FormPosition position) { position_ = position; }
+    // The size inside the frame. Once set, the window is made that much
+    // larger than it, and the bounds give only the window's position.
+    int clientWidth() const { return clientWidth_; }
+    int clientHeight() const { return clientHeight_; }
+    void setClientSize(int width, int height);
+    // The font of the form and of all its controls.
+    const Font& font() const { return font_; }
+    void setFont(Font font);
 
-    // Called by the window for every message it receives.
+    // Shows the form with every other visible form disabled and waits until
+    // a modal result is set; then hides it and gives the result.
+    ModalResult showModal();
+    bool modal() const { return modal_; }
+    ModalResult modalResult() const { return modalResult_; }
+    void setModalResult(ModalResult result);
+
+    // The control the keys go to; it keeps the focus while the form is hidden.
+    Control* focusedControl() const { return focused_; }
+    // A key the toolkit handles itself (design note: Enter, Esc, Tab, Space,
+    // arrows). False when it is left to the focused control's window.
+    bool keyDown(Key key, bool shift = false);
+    void focusNext(bool forward = true);
+    // The controls Tab visits now, in order.
+    std::vector<Control*> tabList() const;
+    Button* defaultButton() const;
+    Button* cancelButton() const;
+
     std::intptr_t receive(WindowPeer& window, unsigned msg, std::uintptr_t wParam,
-                          std::intptr_t lParam) noexcept;
+                          std::intptr_t lParam) noexcept override;
 
     // Raised by Application::createForm once the form is constructed.
     std::function<void()> onCreate;
@@ -57,11 +92,25 @@ protected:
 
 private:
     friend class Application;
-    void created() { raise(onCreate); }
+    friend class Control;
+    void formCreated() { raise(onCreate); }
+    void setFocusedControl(Control* control) { focused_ = control; }
+    void forget(Control& control);
+    void pressEnter();
+    bool pressEscape();
 
     std::string caption_;
     int iconResource_ = 0;
     platform::Handle icon_ = 0;
+    BorderStyle borderStyle_ = BorderStyle::Sizeable;
+    bool stayOnTop_ = false;
+    FormPosition position_ = FormPosition::Designed;
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
+    Font font_;
+    bool modal_ = false;
+    ModalResult modalResult_ = ModalResult::None;
+    Control* focused_ = nullptr;
 };
 
 } // namespace tk

@@ -1,9 +1,18 @@
 #include "toolkit/HeadlessBackend.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/Button.h"
+#include "toolkit/Edit.h"
 #include "toolkit/Form.h"
+#include "toolkit/GlyphButton.h"
+#include "toolkit/Image.h"
+#include "toolkit/Label.h"
 #include "toolkit/Messages.h"
+#include "toolkit/Panel.h"
 #include "toolkit/PopupMenu.h"
+#include "toolkit/RadioButton.h"
+#include "toolkit/RadioGroup.h"
+#include "toolkit/UpDown.h"
 
 namespace tk {
 
@@ -19,6 +28,69 @@ std::unique_ptr<WindowPeer> HeadlessBackend::createFormWindow(Form& form, platfo
     window->setBounds(form.bounds());
     window->setIcon(form.iconHandle());
     return window;
+}
+
+std::unique_ptr<WindowPeer> HeadlessBackend::childWindow(Control& control,
+                                                         platform::Handle parent) {
+    auto window = std::make_unique<HeadlessWindow>(*this, &control, parent);
+    window->setBounds(control.bounds());
+    return window;
+}
+
+std::unique_ptr<WindowPeer> HeadlessBackend::createPanelWindow(Panel& panel,
+                                                               platform::Handle parent) {
+    auto window = childWindow(panel, parent);
+    window->setText(panel.caption());
+    return window;
+}
+
+std::unique_ptr<WindowPeer> HeadlessBackend::createLabelWindow(Label& label,
+                                                               platform::Handle parent) {
+    auto window = childWindow(label, parent);
+    window->setText(label.caption());
+    return window;
+}
+
+std::unique_ptr<WindowPeer> HeadlessBackend::createEditWindow(Edit& edit, platform::Handle parent) {
+    auto window = childWindow(edit, parent);
+    window->setText(edit.text());
+    return window;
+}
+
+std::unique_ptr<WindowPeer> HeadlessBackend::createButtonWindow(Button& button,
+                                                                platform::Handle parent) {
+    auto window = childWindow(button, parent);
+    window->setText(button.caption());
+    return window;
+}
+
+std::unique_ptr<WindowPeer> HeadlessBackend::createGlyphButtonWindow(GlyphButton& button,
+                                                                     platform::Handle parent) {
+    return createButtonWindow(button, parent);
+}
+
+std::unique_ptr<WindowPeer> HeadlessBackend::createRadioButtonWindow(RadioButton& button,
+                                                                     platform::Handle parent) {
+    auto window = childWindow(button, parent);
+    window->setText(button.caption());
+    return window;
+}
+
+std::unique_ptr<WindowPeer> HeadlessBackend::createRadioGroupWindow(RadioGroup& group,
+                                                                    platform::Handle parent) {
+    auto window = childWindow(group, parent);
+    window->setText(group.caption());
+    return window;
+}
+
+std::unique_ptr<WindowPeer> HeadlessBackend::createUpDownWindow(UpDown& upDown,
+                                                                platform::Handle parent) {
+    return childWindow(upDown, parent);
+}
+
+std::unique_ptr<WindowPeer> HeadlessBackend::createImageWindow(Image& image,
+                                                               platform::Handle parent) {
+    return childWindow(image, parent);
 }
 
 platform::Handle HeadlessBackend::loadIcon(int resourceId) {
@@ -47,9 +119,9 @@ int HeadlessBackend::trackPopupMenu(const PopupMenu& menu, platform::Handle owne
 std::intptr_t HeadlessBackend::sendMessage(platform::Handle window, unsigned msg,
                                            std::uintptr_t wParam, std::intptr_t lParam) {
     auto found = windows_.find(window);
-    if (found == windows_.end() || !found->second->form())
+    if (found == windows_.end() || !found->second->control())
         return 0;
-    return found->second->form()->receive(*found->second, msg, wParam, lParam);
+    return found->second->control()->receive(*found->second, msg, wParam, lParam);
 }
 
 void HeadlessBackend::postMessage(platform::Handle window, unsigned msg, std::uintptr_t wParam,
@@ -81,6 +153,17 @@ void HeadlessBackend::postQuit() {
 
 void HeadlessBackend::errorBox(const std::string& text, const std::string& caption) {
     errorBoxes_.push_back({text, caption});
+}
+
+void HeadlessBackend::runModal(Form& form) {
+    modalsShown_.push_back(form.name());
+    driveModal(form);
+    if (runPending() == LoopStep::Quit) {
+        postQuit();
+        form.setModalResult(ModalResult::Cancel);
+    }
+    if (form.modalResult() == ModalResult::None)
+        form.close();
 }
 
 bool HeadlessBackend::driveModal(Form& form) {
@@ -115,6 +198,8 @@ void HeadlessBackend::remove(platform::Handle handle) {
     windows_.erase(handle);
     if (front_ == handle)
         front_ = 0;
+    if (focus_ == handle)
+        focus_ = 0;
 }
 
 void HeadlessBackend::deliver(const Posted& posted) {

@@ -14,7 +14,9 @@ namespace tk {
 // A backend without any windowing system. Windows are records, posted
 // messages wait in a queue until the loop runs, and the user is played by
 // the test: error boxes are recorded, a menu asks the menu driver which item
-// to choose, a modal form is handed to the modal driver.
+// to choose, a modal form is handed to the modal driver, which sets its
+// controls and presses a button. A modal form the driver leaves open is
+// closed as by its close box.
 class HeadlessBackend final : public Backend {
 public:
     struct ErrorBox {
@@ -34,6 +36,20 @@ public:
 
     std::unique_ptr<WindowPeer> createApplicationWindow(const std::string& title) override;
     std::unique_ptr<WindowPeer> createFormWindow(Form& form, platform::Handle owner) override;
+    std::unique_ptr<WindowPeer> createPanelWindow(Panel& panel, platform::Handle parent) override;
+    std::unique_ptr<WindowPeer> createLabelWindow(Label& label, platform::Handle parent) override;
+    std::unique_ptr<WindowPeer> createEditWindow(Edit& edit, platform::Handle parent) override;
+    std::unique_ptr<WindowPeer> createButtonWindow(Button& button,
+                                                   platform::Handle parent) override;
+    std::unique_ptr<WindowPeer> createGlyphButtonWindow(GlyphButton& button,
+                                                        platform::Handle parent) override;
+    std::unique_ptr<WindowPeer> createRadioButtonWindow(RadioButton& button,
+                                                        platform::Handle parent) override;
+    std::unique_ptr<WindowPeer> createRadioGroupWindow(RadioGroup& group,
+                                                       platform::Handle parent) override;
+    std::unique_ptr<WindowPeer> createUpDownWindow(UpDown& upDown,
+                                                   platform::Handle parent) override;
+    std::unique_ptr<WindowPeer> createImageWindow(Image& image, platform::Handle parent) override;
     platform::Handle loadIcon(int resourceId) override;
     void destroyIcon(platform::Handle icon) override;
     int trackPopupMenu(const PopupMenu& menu, platform::Handle owner, int x, int y) override;
@@ -44,6 +60,9 @@ public:
     LoopStep runOne() override;
     LoopStep runPending() override;
     void postQuit() override;
+    void runModal(Form& form) override;
+    platform::Handle activeWindow() override { return front_; }
+    void activate(platform::Handle window) override { front_ = window; }
     void errorBox(const std::string& text, const std::string& caption) override;
 
     const std::vector<ErrorBox>& errorBoxes() const { return errorBoxes_; }
@@ -53,6 +72,8 @@ public:
     // For the modal loop: hands the shown form to the driver. False when there
     // is no driver.
     bool driveModal(Form& form);
+    // The names of the forms shown modally, in order.
+    const std::vector<std::string>& modalsShown() const { return modalsShown_; }
 
     // Queues an action for the loop, as if the user or the system did it.
     void post(std::function<void()> task);
@@ -61,6 +82,7 @@ public:
     const HeadlessWindow* window(platform::Handle handle) const;
     std::size_t windowCount() const { return windows_.size(); }
     platform::Handle frontWindow() const { return front_; }
+    platform::Handle focusWindow() const { return focus_; }
     // The resource an icon handle was loaded from; 0 for no live icon.
     int iconResource(platform::Handle icon) const;
     std::size_t iconCount() const { return icons_.size(); }
@@ -69,6 +91,7 @@ public:
     platform::Handle add(HeadlessWindow& window);
     void remove(platform::Handle handle);
     void raised(platform::Handle handle) { front_ = handle; }
+    void focused(platform::Handle handle) { focus_ = handle; }
 
 private:
     struct Posted {
@@ -80,12 +103,15 @@ private:
         bool quit = false;
     };
     void deliver(const Posted& posted);
+    std::unique_ptr<WindowPeer> childWindow(Control& control, platform::Handle parent);
 
     std::deque<Posted> queue_;
     std::map<platform::Handle, HeadlessWindow*> windows_;
     std::map<platform::Handle, int> icons_;
     platform::Handle nextHandle_ = 0x10010;
     platform::Handle front_ = 0;
+    platform::Handle focus_ = 0;
+    std::vector<std::string> modalsShown_;
     std::vector<ErrorBox> errorBoxes_;
     std::vector<MenuShown> menusShown_;
     MenuDriver menuDriver_;

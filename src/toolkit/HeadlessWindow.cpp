@@ -6,20 +6,33 @@
 
 namespace tk {
 
-HeadlessWindow::HeadlessWindow(HeadlessBackend& backend, Form* form, platform::Handle owner)
-    : backend_(backend), form_(form), owner_(owner), handle_(backend.add(*this)) {}
+HeadlessWindow::HeadlessWindow(HeadlessBackend& backend, Control* control, platform::Handle owner)
+    : backend_(backend), control_(control), owner_(owner), handle_(backend.add(*this)) {}
 
 HeadlessWindow::~HeadlessWindow() {
     backend_.remove(handle_);
+}
+
+Form* HeadlessWindow::form() const {
+    return control_ && control_->form() == control_ ? control_->form() : nullptr;
 }
 
 void HeadlessWindow::bringToFront() {
     backend_.raised(handle_);
 }
 
+void HeadlessWindow::setFocus() {
+    backend_.focused(handle_);
+}
+
+int HeadlessWindow::changes(Aspect aspect) const {
+    auto found = changes_.find(aspect);
+    return found == changes_.end() ? 0 : found->second;
+}
+
 std::intptr_t HeadlessWindow::defaultProcedure(unsigned msg, std::uintptr_t, std::intptr_t) {
-    if (msg == msg::kClose && form_)
-        form_->close();
+    if (msg == msg::kClose && form())
+        form()->close();
     return 0;
 }
 

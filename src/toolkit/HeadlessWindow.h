@@ -1,10 +1,12 @@
 #pragma once
 #include "toolkit/WindowPeer.h"
 
+#include <map>
 #include <string>
 
 namespace tk {
 
+class Control;
 class Form;
 class HeadlessBackend;
 
@@ -12,7 +14,7 @@ class HeadlessBackend;
 // tests to look at.
 class HeadlessWindow final : public WindowPeer {
 public:
-    HeadlessWindow(HeadlessBackend& backend, Form* form, platform::Handle owner);
+    HeadlessWindow(HeadlessBackend& backend, Control* control, platform::Handle owner);
     ~HeadlessWindow() override;
 
     platform::Handle handle() const override { return handle_; }
@@ -22,20 +24,26 @@ public:
     void setEnabled(bool enabled) override { enabled_ = enabled; }
     void bringToFront() override;
     void setIcon(platform::Handle icon) override { icon_ = icon; }
+    void setFocus() override;
+    void changed(Aspect aspect) override { ++changes_[aspect]; }
     std::intptr_t defaultProcedure(unsigned msg, std::uintptr_t wParam,
                                    std::intptr_t lParam) override;
 
-    Form* form() const { return form_; }
+    Control* control() const { return control_; }
+    Form* form() const;
+    // The owner of a form's window, the parent of a control's.
     platform::Handle owner() const { return owner_; }
     const std::string& text() const { return text_; }
     const Rect& bounds() const { return bounds_; }
     bool visible() const { return visible_; }
     bool enabled() const { return enabled_; }
     platform::Handle icon() const { return icon_; }
+    // How often the control said this property changed.
+    int changes(Aspect aspect) const;
 
 private:
     HeadlessBackend& backend_;
-    Form* form_;
+    Control* control_;
     platform::Handle owner_;
     platform::Handle handle_;
     std::string text_;
@@ -43,6 +51,7 @@ private:
     bool visible_ = false;
     bool enabled_ = true;
     platform::Handle icon_ = 0;
+    std::map<Aspect, int> changes_;
 };
 
 } // namespace tk

@@ -7,6 +7,10 @@
 
 namespace tk {
 
+// A property of a control that its window shows and reads again from the
+// control when told that it changed.
+enum class Aspect { Look, ReadOnly, Color, Checked, Range, Position, Hint, Default };
+
 // The realized window of a control: what the portable object asks of it.
 class WindowPeer {
 public:
@@ -19,6 +23,8 @@ public:
     virtual void setEnabled(bool enabled) = 0;
     virtual void bringToFront() = 0;
     virtual void setIcon(platform::Handle icon) = 0;
+    virtual void setFocus() {}
+    virtual void changed(Aspect) {}
     // What the window does with a message its object left unhandled.
     virtual std::intptr_t defaultProcedure(unsigned msg, std::uintptr_t wParam,
                                            std::intptr_t lParam) = 0;

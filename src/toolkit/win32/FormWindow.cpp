@@ -1,14 +1,103 @@
 #include "toolkit/win32/FormWindow.h"
 
 #include "toolkit/Form.h"
+#include "toolkit/win32/Dpi.h"
+#include "toolkit/win32/FontCache.h"
 
 namespace tk {
 
+namespace {
+
+BOOL CALLBACK setFont(HWND child, LPARAM font) {
+    SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
+    return TRUE;
+}
+
+} // namespace
+
 FormWindow::FormWindow(Form& form, HWND owner) : form_(form) {
-    create(L"TkForm", form.caption(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, form.bounds(),
-           owner);
+    create(L"TkForm", form.caption(), style(), exStyle(), form.bounds(), owner);
+    place(form.bounds());
     if (form.iconHandle())
         setIcon(form.iconHandle());
+}
+
+Control* FormWindow::control() const {
+    return &form_;
+}
+
+DWORD FormWindow::style() const {
+    if (form_.borderStyle() == BorderStyle::Dialog)
+        return WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    return WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+}
+
+DWORD FormWindow::exStyle() const {
+    DWORD exStyle = WS_EX_CONTROLPARENT;
+    if (form_.borderStyle() == BorderStyle::Dialog)
+        exStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+    if (form_.stayOnTop())
+        exStyle |= WS_EX_TOPMOST;
+    return exStyle;
+}
+
+SIZE FormWindow::outerSize() const {
+    if (form_.clientWidth() <= 0 || form_.clientHeight() <= 0)
+        return {scaleFrom96Dpi(form_.bounds().width), scaleFrom96Dpi(form_.bounds().height)};
+    RECT rect{0, 0, scaleFrom96Dpi(form_.clientWidth()), scaleFrom96Dpi(form_.clientHeight())};
+    AdjustWindowRectEx(&rect, style(), FALSE, exStyle());
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void FormWindow::setBounds(const Rect& at96Dpi) {
+    place(at96Dpi);
+}
+
+void FormWindow::place(const Rect& at96Dpi) {
+    SIZE size = outerSize();
+    SetWindowPos(hwnd(), nullptr, scaleFrom96Dpi(at96Dpi.left), scaleFrom96Dpi(at96Dpi.top),
+                 size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::centre() {
+    SIZE size = outerSize();
+    int left = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
+    int top = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
+    SetWindowPos(hwnd(), nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::setVisible(bool visible) {
+    if (visible && form_.position() == FormPosition::ScreenCenter)
+        centre();
+    Win32Window::setVisible(visible);
+}
+
+void FormWindow::changed(Aspect aspect) {
+    if (aspect == Aspect::Look) {
+        applyLook();
+        applyFont();
+    }
+}
+
+void FormWindow::applyLook() {
+    SetWindowLongPtrW(hwnd(), GWL_STYLE,
+                      static_cast<LONG_PTR>(style() | (GetWindowLongPtrW(hwnd(), GWL_STYLE) &
+                                                       (WS_VISIBLE | WS_DISABLED))));
+    SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle()));
+    SIZE size = outerSize();
+    SetWindowPos(hwnd(), form_.stayOnTop() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void FormWindow::applyFont() {
+    EnumChildWindows(hwnd(), setFont,
+                     reinterpret_cast<LPARAM>(FontCache::instance().get(form_.font())));
+}
+
+Tooltip& FormWindow::tooltip() {
+    if (!tooltip_)
+        tooltip_ = std::make_unique<Tooltip>(hwnd());
+    return *tooltip_;
 }
 
 std::intptr_t FormWindow::defaultProcedure(unsigned msg, std::uintptr_t wParam,
@@ -16,6 +105,19 @@ std::intptr_t FormWindow::defaultProcedure(unsigned msg, std::uintptr_t wParam,
     switch (msg) {
     case WM_CLOSE:
         return onClose();
+    case WM_ACTIVATE:
+        return onActivate(wParam, lParam);
+    case WM_SETFOCUS:
+        return onSetFocus(wParam, lParam);
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_DRAWITEM:
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        return onReflect(msg, wParam, lParam);
     default:
         return Win32Window::defaultProcedure(msg, wParam, lParam);
     }
@@ -28,6 +130,34 @@ LRESULT FormWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
 LRESULT FormWindow::onClose() {
     form_.close();
     return 0;
+}
+
+// The focus goes back to the control that had it, not to the form itself.
+LRESULT FormWindow::onActivate(WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(wParam) != WA_INACTIVE && focusControl())
+        return 0;
+    return Win32Window::defaultProcedure(WM_ACTIVATE, wParam, lParam);
+}
+
+LRESULT FormWindow::onSetFocus(WPARAM wParam, LPARAM lParam) {
+    if (focusControl())
+        return 0;
+    return Win32Window::defaultProcedure(WM_SETFOCUS, wParam, lParam);
+}
+
+bool FormWindow::focusControl() {
+    Control* focused = form_.focusedControl();
+    if (!focused || !focused->handleAllocated() || !focused->canFocus())
+        return false;
+    SetFocus(reinterpret_cast<HWND>(focused->handle()));
+    return true;
+}
+
+LRESULT FormWindow::onReflect(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (reflectToChild(msg, wParam, lParam, result))
+        return result;
+    return Win32Window::defaultProcedure(msg, wParam, lParam);
 }
 
 } // namespace tk

@@ -1,5 +1,8 @@
 #pragma once
+#include "toolkit/win32/Tooltip.h"
 #include "toolkit/win32/Win32Window.h"
+
+#include <memory>
 
 namespace tk {
 
@@ -12,16 +15,33 @@ class FormWindow final : public Win32Window {
 public:
     FormWindow(Form& form, HWND owner);
 
+    Control* control() const override;
+    void setBounds(const Rect& at96Dpi) override;
+    void setVisible(bool visible) override;
+    void changed(Aspect aspect) override;
     std::intptr_t defaultProcedure(unsigned msg, std::uintptr_t wParam,
                                    std::intptr_t lParam) override;
+    Tooltip& tooltip();
 
 protected:
     LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept override;
 
 private:
+    DWORD style() const;
+    DWORD exStyle() const;
+    SIZE outerSize() const;
+    void place(const Rect& at96Dpi);
+    void centre();
+    void applyLook();
+    void applyFont();
     LRESULT onClose();
+    LRESULT onActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT onSetFocus(WPARAM wParam, LPARAM lParam);
+    LRESULT onReflect(UINT msg, WPARAM wParam, LPARAM lParam);
+    bool focusControl();
 
     Form& form_;
+    std::unique_ptr<Tooltip> tooltip_;
 };
 
 } // namespace tk

@@ -1,11 +1,23 @@
 #include "toolkit/win32/Win32Backend.h"
 
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
 #include "toolkit/PopupMenu.h"
 #include "toolkit/win32/ApplicationWindow.h"
+#include "toolkit/win32/ButtonWindow.h"
+#include "toolkit/win32/EditWindow.h"
 #include "toolkit/win32/FormWindow.h"
+#include "toolkit/win32/GlyphButtonWindow.h"
 #include "toolkit/win32/Handles.h"
+#include "toolkit/win32/ImageWindow.h"
+#include "toolkit/win32/LabelWindow.h"
+#include "toolkit/win32/PanelWindow.h"
+#include "toolkit/win32/RadioButtonWindow.h"
+#include "toolkit/win32/RadioGroupWindow.h"
+#include "toolkit/win32/UpDownWindow.h"
 #include "toolkit/win32/WideText.h"
 
+#include <optional>
 #include <stdexcept>
 
 namespace tk {
@@ -44,6 +56,50 @@ int defaultMessageBox(HWND owner, const std::wstring& text, const std::wstring& 
     return MessageBoxW(owner, text.c_str(), caption.c_str(), type);
 }
 
+std::optional<Key> toolkitKey(WPARAM virtualKey) {
+    switch (virtualKey) {
+    case VK_TAB:
+        return Key::Tab;
+    case VK_RETURN:
+        return Key::Enter;
+    case VK_ESCAPE:
+        return Key::Escape;
+    case VK_SPACE:
+        return Key::Space;
+    case VK_LEFT:
+        return Key::Left;
+    case VK_UP:
+        return Key::Up;
+    case VK_RIGHT:
+        return Key::Right;
+    case VK_DOWN:
+        return Key::Down;
+    default:
+        return std::nullopt;
+    }
+}
+
+// The keys the toolkit handles go to the form of the window they are for,
+// which has the focus, as keys go to the focus; the rest are left to that
+// window.
+bool handledByForm(const MSG& message) {
+    if (message.message != WM_KEYDOWN)
+        return false;
+    std::optional<Key> key = toolkitKey(message.wParam);
+    Win32Window* window = Win32Window::fromHwnd(message.hwnd);
+    Control* control = window ? window->control() : nullptr;
+    Form* form = control ? control->form() : nullptr;
+    if (!key || !form)
+        return false;
+    bool shift = GetKeyState(VK_SHIFT) < 0;
+    bool handled = false;
+    Application::instance().runGuarded([&] {
+        control->focusReceived();
+        handled = form->keyDown(*key, shift);
+    });
+    return handled;
+}
+
 } // namespace
 
 Win32Backend::Win32Backend() : messageBox_(defaultMessageBox) {}
@@ -54,6 +110,47 @@ std::unique_ptr<WindowPeer> Win32Backend::createApplicationWindow(const std::str
 
 std::unique_ptr<WindowPeer> Win32Backend::createFormWindow(Form& form, platform::Handle owner) {
     return std::make_unique<FormWindow>(form, toHwnd(owner));
+}
+
+std::unique_ptr<WindowPeer> Win32Backend::createPanelWindow(Panel& panel, platform::Handle parent) {
+    return std::make_unique<PanelWindow>(panel, toHwnd(parent));
+}
+
+std::unique_ptr<WindowPeer> Win32Backend::createLabelWindow(Label& label, platform::Handle parent) {
+    return std::make_unique<LabelWindow>(label, toHwnd(parent));
+}
+
+std::unique_ptr<WindowPeer> Win32Backend::createEditWindow(Edit& edit, platform::Handle parent) {
+    return std::make_unique<EditWindow>(edit, toHwnd(parent));
+}
+
+std::unique_ptr<WindowPeer> Win32Backend::createButtonWindow(Button& button,
+                                                             platform::Handle parent) {
+    return std::make_unique<ButtonWindow>(button, toHwnd(parent));
+}
+
+std::unique_ptr<WindowPeer> Win32Backend::createGlyphButtonWindow(GlyphButton& button,
+                                                                  platform::Handle parent) {
+    return std::make_unique<GlyphButtonWindow>(button, toHwnd(parent));
+}
+
+std::unique_ptr<WindowPeer> Win32Backend::createRadioButtonWindow(RadioButton& button,
+                                                                  platform::Handle parent) {
+    return std::make_unique<RadioButtonWindow>(button, toHwnd(parent));
+}
+
+std::unique_ptr<WindowPeer> Win32Backend::createRadioGroupWindow(RadioGroup& group,
+                                                                 platform::Handle parent) {
+    return std::make_unique<RadioGroupWindow>(group, toHwnd(parent));
+}
+
+std::unique_ptr<WindowPeer> Win32Backend::createUpDownWindow(UpDown& upDown,
+                                                             platform::Handle parent) {
+    return std::make_unique<UpDownWindow>(upDown, toHwnd(parent));
+}
+
+std::unique_ptr<WindowPeer> Win32Backend::createImageWindow(Image& image, platform::Handle parent) {
+    return std::make_unique<ImageWindow>(image, toHwnd(parent));
 }
 
 platform::Handle Win32Backend::loadIcon(int resourceId) {
@@ -90,8 +187,7 @@ LoopStep Win32Backend::runOne() {
     MSG message;
     if (GetMessageW(&message, nullptr, 0, 0) <= 0)
         return LoopStep::Quit;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    dispatch(message);
     return LoopStep::Dispatched;
 }
 
@@ -100,10 +196,39 @@ LoopStep Win32Backend::runPending() {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT)
             return LoopStep::Quit;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        dispatch(message);
     }
     return LoopStep::Idle;
+}
+
+void Win32Backend::dispatch(MSG& message) {
+    if (handledByForm(message))
+        return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+// A quit request ends the modal loop as Cancel and is passed on to the loop
+// that runs it.
+void Win32Backend::runModal(Form& form) {
+    MSG message;
+    while (form.modalResult() == ModalResult::None) {
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            form.setModalResult(ModalResult::Cancel);
+            return;
+        }
+        dispatch(message);
+    }
+}
+
+platform::Handle Win32Backend::activeWindow() {
+    return toHandle(GetActiveWindow());
+}
+
+void Win32Backend::activate(platform::Handle window) {
+    if (IsWindow(toHwnd(window)) && IsWindowVisible(toHwnd(window)))
+        SetActiveWindow(toHwnd(window));
 }
 
 void Win32Backend::postQuit() {

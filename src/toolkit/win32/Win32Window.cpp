@@ -4,15 +4,53 @@
 #include "toolkit/win32/Handles.h"
 #include "toolkit/win32/WideText.h"
 
+#include <commctrl.h>
+#include <map>
 #include <stdexcept>
+#include <string>
 
 namespace tk {
+
+namespace {
+
+constexpr const wchar_t* kObjectProperty = L"Lumaro.Tk.Window";
+
+// The system class procedure behind each superclass, by class atom.
+std::map<ATOM, WNDPROC>& superclasses() {
+    static std::map<ATOM, WNDPROC> procedures;
+    return procedures;
+}
+
+ATOM classAtomOf(HWND hwnd) {
+    return static_cast<ATOM>(GetClassLongPtrW(hwnd, GCW_ATOM));
+}
+
+HWND childOf(UINT msg, LPARAM lParam) {
+    switch (msg) {
+    case WM_NOTIFY:
+        return reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
+    case WM_DRAWITEM:
+        return reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+    case WM_COMMAND:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        return reinterpret_cast<HWND>(lParam);
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
 
 Win32Window::~Win32Window() {
     if (!hwnd_)
         return;
     // Nothing of this object may be reached while the window goes away.
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    RemovePropW(hwnd_, kObjectProperty);
     DestroyWindow(hwnd_);
 }
 
@@ -46,14 +84,31 @@ void Win32Window::setIcon(platform::Handle icon) {
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(icon));
 }
 
+void Win32Window::setFocus() {
+    SetFocus(hwnd_);
+}
+
 std::intptr_t Win32Window::defaultProcedure(unsigned msg, std::uintptr_t wParam,
                                             std::intptr_t lParam) {
-    return DefWindowProcW(hwnd_, msg, wParam, lParam);
+    return CallWindowProcW(base_, hwnd_, msg, wParam, lParam);
+}
+
+Win32Window* Win32Window::fromHwnd(HWND hwnd) {
+    return hwnd ? static_cast<Win32Window*>(GetPropW(hwnd, kObjectProperty)) : nullptr;
+}
+
+bool Win32Window::reflected(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
+
+bool Win32Window::reflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    Win32Window* child = fromHwnd(childOf(msg, lParam));
+    return child && child->reflected(msg, wParam, lParam, result);
 }
 
 void Win32Window::create(const wchar_t* className, const std::string& text, DWORD style,
-                         DWORD exStyle, const Rect& at96Dpi, HWND owner) {
-    registerClass(className);
+                         DWORD exStyle, const Rect& at96Dpi, HWND owner, const wchar_t* baseClass) {
+    base_ = registerClass(className, baseClass);
     CreateWindowExW(exStyle, className, utf8ToWide(text).c_str(), style,
                     scaleFrom96Dpi(at96Dpi.left), scaleFrom96Dpi(at96Dpi.top),
                     scaleFrom96Dpi(at96Dpi.width), scaleFrom96Dpi(at96Dpi.height), owner, nullptr,
@@ -69,24 +124,30 @@ LRESULT CALLBACK Win32Window::procedure(HWND hwnd, UINT msg, WPARAM wParam,
             reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
         creating->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
+        SetPropW(hwnd, kObjectProperty, creating);
     }
     auto* window = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!window)
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
+        return CallWindowProcW(baseProcedureOf(hwnd), hwnd, msg, wParam, lParam);
     if (msg == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        RemovePropW(hwnd, kObjectProperty);
         window->hwnd_ = nullptr;
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
+        return CallWindowProcW(window->base_, hwnd, msg, wParam, lParam);
     }
     return window->receive(msg, wParam, lParam);
 }
 
-void Win32Window::registerClass(const wchar_t* className) {
+WNDPROC Win32Window::registerClass(const wchar_t* className, const wchar_t* baseClass) {
+    return baseClass ? registerSuperclass(className, baseClass) : registerOwnClass(className);
+}
+
+WNDPROC Win32Window::registerOwnClass(const wchar_t* className) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW known{};
     known.cbSize = sizeof known;
     if (GetClassInfoExW(instance, className, &known))
-        return;
+        return DefWindowProcW;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DBLCLKS;
@@ -98,6 +159,38 @@ void Win32Window::registerClass(const wchar_t* className) {
     if (!RegisterClassExW(&windowClass))
         throw std::runtime_error("RegisterClassExW failed: error " +
                                  std::to_string(GetLastError()));
+    return DefWindowProcW;
+}
+
+WNDPROC Win32Window::registerSuperclass(const wchar_t* className, const wchar_t* baseClass) {
+    static std::map<std::wstring, WNDPROC> byName;
+    auto known = byName.find(className);
+    if (known != byName.end())
+        return known->second;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&controls);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    if (!GetClassInfoExW(nullptr, baseClass, &windowClass) &&
+        !GetClassInfoExW(GetModuleHandleW(L"comctl32.dll"), baseClass, &windowClass))
+        throw std::runtime_error("GetClassInfoExW failed: error " + std::to_string(GetLastError()));
+    WNDPROC base = windowClass.lpfnWndProc;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = className;
+    windowClass.style &= ~CS_GLOBALCLASS;
+    ATOM atom = RegisterClassExW(&windowClass);
+    if (!atom)
+        throw std::runtime_error("RegisterClassExW failed: error " +
+                                 std::to_string(GetLastError()));
+    byName[className] = base;
+    superclasses()[atom] = base;
+    return base;
+}
+
+WNDPROC Win32Window::baseProcedureOf(HWND hwnd) {
+    auto found = superclasses().find(classAtomOf(hwnd));
+    return found == superclasses().end() ? DefWindowProcW : found->second;
 }
 
 } // namespace tk

@@ -1,0 +1,127 @@
+#include "toolkit/Edit.h"
+
+#include "toolkit/AnsiText.h"
+#include "toolkit/Backend.h"
+#include "toolkit/UpDown.h"
+
+namespace tk {
+
+namespace {
+
+std::string utf8Of(char32_t c) {
+    std::string out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+void eraseLastCharacter(std::string& utf8) {
+    while (!utf8.empty() && (static_cast<unsigned char>(utf8.back()) & 0xC0) == 0x80)
+        utf8.pop_back();
+    if (!utf8.empty())
+        utf8.pop_back();
+}
+
+} // namespace
+
+Edit::Edit(std::string name, Control& parent) : Control(std::move(name), &parent) {
+    setVisible(true);
+}
+
+Edit::~Edit() {
+    if (upDown_)
+        upDown_->associate_ = nullptr;
+}
+
+void Edit::setText(std::string utf8) {
+    text_ = std::move(utf8);
+    if (peer())
+        peer()->setText(text_);
+}
+
+void Edit::setAnsiText(std::string ansi) {
+    setText(ansiToUtf8(ansi));
+    origin_ = AnsiOrigin{std::move(ansi), text_};
+}
+
+std::string Edit::ansiText() const {
+    if (origin_ && origin_->shown == text_)
+        return origin_->bytes;
+    return utf8ToAnsi(text_);
+}
+
+void Edit::setReadOnly(bool readOnly) {
+    readOnly_ = readOnly;
+    changed(Aspect::ReadOnly);
+}
+
+void Edit::setColor(SysColor color) {
+    color_ = color;
+    changed(Aspect::Color);
+}
+
+void Edit::typeChar(char32_t key) {
+    if (keyPress(key) && !readOnly_)
+        insert(key);
+}
+
+bool Edit::keyPress(char32_t& key) {
+    if (onKeyPress && !raise([&] { onKeyPress(key); }))
+        return false;
+    return key != 0;
+}
+
+void Edit::insert(char32_t key) {
+    std::string text = text_;
+    if (key == kCharBackspace)
+        eraseLastCharacter(text);
+    else if (key >= 0x20)
+        text += utf8Of(key);
+    else
+        return;
+    setText(std::move(text));
+    raise(onChange);
+}
+
+void Edit::textEdited(std::string utf8) {
+    if (utf8 == text_)
+        return;
+    text_ = std::move(utf8);
+    raise(onChange);
+}
+
+bool Edit::handleKey(Key key) {
+    switch (key) {
+    case Key::Enter: {
+        char32_t enter = kCharEnter;
+        return !keyPress(enter);
+    }
+    case Key::Up:
+    case Key::Down:
+        if (!upDown_ || !upDown_->reachable())
+            return false;
+        upDown_->step(key == Key::Up ? 1 : -1);
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::unique_ptr<WindowPeer> Edit::createPeer() {
+    return backend().createEditWindow(*this, parentHandle());
+}
+
+} // namespace tk

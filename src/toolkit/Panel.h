@@ -1,0 +1,38 @@
+#pragma once
+#include "toolkit/Control.h"
+
+#include <functional>
+#include <string>
+
+namespace tk {
+
+enum class Bevel { None, Raised, Lowered };
+
+// A container drawn with an outer and an inner bevel, the classic 3-D edges,
+// and an optional centred caption. It takes clicks but never the focus.
+class Panel : public Control {
+public:
+    Panel(std::string name, Control& parent);
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string utf8);
+    Bevel bevelOuter() const { return bevelOuter_; }
+    void setBevelOuter(Bevel bevel);
+    Bevel bevelInner() const { return bevelInner_; }
+    void setBevelInner(Bevel bevel);
+
+    // As if the user clicked it.
+    void click();
+
+    std::function<void()> onClick;
+
+protected:
+    std::unique_ptr<WindowPeer> createPeer() override;
+
+private:
+    std::string caption_;
+    Bevel bevelOuter_ = Bevel::Raised;
+    Bevel bevelInner_ = Bevel::None;
+};
+
+} // namespace tk

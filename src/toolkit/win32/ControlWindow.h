@@ -1,0 +1,32 @@
+#pragma once
+#include "toolkit/win32/Win32Window.h"
+
+#include <string>
+
+namespace tk {
+
+// The window of a control inside a form: a child window in the form's font
+// that tells its control when it gets the focus and shows its hint.
+class ControlWindow : public Win32Window {
+public:
+    Control* control() const override { return &control_; }
+    void changed(Aspect aspect) override;
+
+protected:
+    explicit ControlWindow(Control& control) : control_(control) {}
+    // Makes the child window at the control's bounds, hidden; the control
+    // shows it.
+    void createChild(const wchar_t* className, const wchar_t* baseClass, const std::string& text,
+                     DWORD style, DWORD exStyle, HWND parent);
+    LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept override;
+    LRESULT passOn(UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
+    HFONT font() const;
+
+private:
+    LRESULT onSetFocus(WPARAM wParam, LPARAM lParam) noexcept;
+    void showHint();
+
+    Control& control_;
+};
+
+} // namespace tk

@@ -1,0 +1,81 @@
+#include "toolkit/win32/EditWindow.h"
+
+#include "toolkit/Application.h"
+#include "toolkit/Edit.h"
+#include "toolkit/win32/Painting.h"
+#include "toolkit/win32/WideText.h"
+
+#include <vector>
+
+namespace tk {
+
+namespace {
+
+std::string windowText(HWND hwnd) {
+    int length = GetWindowTextLengthW(hwnd);
+    std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1);
+    int got = GetWindowTextW(hwnd, text.data(), length + 1);
+    return wideToUtf8(std::wstring_view(text.data(), static_cast<std::size_t>(got)));
+}
+
+} // namespace
+
+EditWindow::EditWindow(Edit& edit, HWND parent) : ControlWindow(edit), edit_(edit) {
+    createChild(L"TkEdit", L"EDIT", edit.text(),
+                ES_AUTOHSCROLL | (edit.readOnly() ? ES_READONLY : 0), WS_EX_CLIENTEDGE, parent);
+    // Data text may be longer than the default limit of the class.
+    SendMessageW(hwnd(), EM_SETLIMITTEXT, 0, 0);
+}
+
+void EditWindow::changed(Aspect aspect) {
+    if (aspect == Aspect::ReadOnly)
+        SendMessageW(hwnd(), EM_SETREADONLY, edit_.readOnly(), 0);
+    if (aspect == Aspect::Color)
+        InvalidateRect(hwnd(), nullptr, TRUE);
+    ControlWindow::changed(aspect);
+}
+
+LRESULT EditWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (msg) {
+    case WM_CHAR:
+        return onChar(wParam, lParam);
+    default:
+        return ControlWindow::receive(msg, wParam, lParam);
+    }
+}
+
+LRESULT EditWindow::onChar(WPARAM wParam, LPARAM lParam) noexcept {
+    char32_t key = static_cast<char32_t>(wParam);
+    bool kept = false;
+    Application::instance().runGuarded([&] { kept = edit_.keyPress(key); });
+    if (!kept)
+        return 0;
+    return passOn(WM_CHAR, static_cast<WPARAM>(key), lParam);
+}
+
+bool EditWindow::reflected(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+    switch (msg) {
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+        result = onColor(reinterpret_cast<HDC>(wParam));
+        return true;
+    case WM_COMMAND:
+        if (HIWORD(wParam) == EN_CHANGE)
+            onChange();
+        return true;
+    default:
+        return false;
+    }
+}
+
+LRESULT EditWindow::onColor(HDC dc) {
+    SetBkColor(dc, colorOf(edit_.color()));
+    SetTextColor(dc, colorOf(IsWindowEnabled(hwnd()) ? SysColor::WindowText : SysColor::GrayText));
+    return reinterpret_cast<LRESULT>(brushOf(edit_.color()));
+}
+
+void EditWindow::onChange() {
+    edit_.textEdited(windowText(hwnd()));
+}
+
+} // namespace tk

@@ -1,0 +1,28 @@
+#pragma once
+#include "toolkit/win32/ControlWindow.h"
+
+namespace tk {
+
+class Edit;
+
+// A single-line edit: the system's EDIT class under our procedure, so that
+// typed characters pass the key-press event first and the colours are ours.
+class EditWindow final : public ControlWindow {
+public:
+    EditWindow(Edit& edit, HWND parent);
+
+    void changed(Aspect aspect) override;
+    bool reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+protected:
+    LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept override;
+
+private:
+    LRESULT onChar(WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT onColor(HDC dc);
+    void onChange();
+
+    Edit& edit_;
+};
+
+} // namespace tk

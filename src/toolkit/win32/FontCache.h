@@ -1,0 +1,27 @@
+#pragma once
+#include "toolkit/Font.h"
+
+#include <map>
+#include <windows.h>
+
+namespace tk {
+
+// The GDI fonts of the program, made once per description and scaled to the
+// screen. A face that is not installed is replaced (see chooseFontFace).
+class FontCache {
+public:
+    static FontCache& instance();
+    ~FontCache();
+
+    HFONT get(const Font& font);
+    // The face the font was made with, as the system reports it.
+    static std::wstring faceOf(HFONT font);
+
+private:
+    FontCache() = default;
+    static HFONT create(const Font& font);
+
+    std::map<Font, HFONT> fonts_;
+};
+
+} // namespace tk

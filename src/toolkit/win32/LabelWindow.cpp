@@ -1,0 +1,106 @@
+#include "toolkit/win32/LabelWindow.h"
+
+#include "toolkit/Label.h"
+#include "toolkit/win32/Dpi.h"
+#include "toolkit/win32/Painting.h"
+#include "toolkit/win32/WideText.h"
+
+namespace tk {
+
+LabelWindow::LabelWindow(Label& label, HWND parent) : ControlWindow(label), label_(label) {
+    createChild(L"TkLabel", nullptr, label.caption(), 0, 0, parent);
+    fitText();
+}
+
+void LabelWindow::setText(const std::string& utf8) {
+    Win32Window::setText(utf8);
+    fitText();
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void LabelWindow::setBounds(const Rect& at96Dpi) {
+    Win32Window::setBounds(at96Dpi);
+    fitText();
+}
+
+void LabelWindow::setEnabled(bool enabled) {
+    Win32Window::setEnabled(enabled);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void LabelWindow::changed(Aspect aspect) {
+    if (aspect == Aspect::Look) {
+        fitText();
+        InvalidateRect(hwnd(), nullptr, TRUE);
+    }
+    ControlWindow::changed(aspect);
+}
+
+LRESULT LabelWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (msg) {
+    case WM_PAINT:
+        return onPaint();
+    default:
+        return ControlWindow::receive(msg, wParam, lParam);
+    }
+}
+
+UINT LabelWindow::alignmentFormat() const {
+    switch (label_.alignment()) {
+    case Alignment::Center:
+        return DT_CENTER;
+    case Alignment::Right:
+        return DT_RIGHT;
+    default:
+        return DT_LEFT;
+    }
+}
+
+// A disabled label has the classic engraved look: the text in the highlight
+// colour one pixel down and right, and in the shadow colour over it.
+LRESULT LabelWindow::onPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd(), &paint);
+    RECT rect;
+    GetClientRect(hwnd(), &rect);
+    FillRect(dc, &rect, brushOf(SysColor::BtnFace));
+    HGDIOBJ previous = SelectObject(dc, font());
+    SetBkMode(dc, TRANSPARENT);
+    std::wstring text = utf8ToWide(label_.caption());
+    UINT format = DT_SINGLELINE | DT_NOPREFIX | alignmentFormat();
+    if (!IsWindowEnabled(hwnd())) {
+        RECT shifted = rect;
+        OffsetRect(&shifted, 1, 1);
+        SetTextColor(dc, colorOf(SysColor::BtnHighlight));
+        DrawTextW(dc, text.c_str(), -1, &shifted, format);
+    }
+    SetTextColor(dc, colorOf(IsWindowEnabled(hwnd()) ? SysColor::BtnText : SysColor::BtnShadow));
+    DrawTextW(dc, text.c_str(), -1, &rect, format);
+    SelectObject(dc, previous);
+    EndPaint(hwnd(), &paint);
+    return 0;
+}
+
+void LabelWindow::fitText() {
+    if (!label_.autoSize())
+        return;
+    std::wstring text = utf8ToWide(label_.caption());
+    HDC dc = GetDC(hwnd());
+    HGDIOBJ previous = SelectObject(dc, font());
+    SIZE size{};
+    TEXTMETRICW metrics{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(hwnd(), dc);
+    const Rect& bounds = label_.bounds();
+    int left = scaleFrom96Dpi(bounds.left);
+    if (label_.alignment() == Alignment::Right)
+        left = scaleFrom96Dpi(bounds.left + bounds.width) - size.cx;
+    else if (label_.alignment() == Alignment::Center)
+        left = scaleFrom96Dpi(bounds.left) + (scaleFrom96Dpi(bounds.width) - size.cx) / 2;
+    SetWindowPos(hwnd(), nullptr, left, scaleFrom96Dpi(bounds.top), size.cx, metrics.tmHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace tk

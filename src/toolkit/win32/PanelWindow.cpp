@@ -1,0 +1,110 @@
+#include "toolkit/win32/PanelWindow.h"
+
+#include "toolkit/Application.h"
+#include "toolkit/Panel.h"
+#include "toolkit/win32/Painting.h"
+#include "toolkit/win32/WideText.h"
+
+#include <windowsx.h>
+
+namespace tk {
+
+namespace {
+
+void bevel(HDC dc, RECT& rect, Bevel kind) {
+    COLORREF light = colorOf(SysColor::BtnHighlight);
+    COLORREF dark = colorOf(SysColor::BtnShadow);
+    if (kind == Bevel::Raised)
+        frame3D(dc, rect, light, dark);
+    else if (kind == Bevel::Lowered)
+        frame3D(dc, rect, dark, light);
+}
+
+} // namespace
+
+PanelWindow::PanelWindow(Panel& panel, HWND parent) : ControlWindow(panel), panel_(panel) {
+    createChild(L"TkPanel", nullptr, panel.caption(), WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, parent);
+}
+
+void PanelWindow::setText(const std::string& utf8) {
+    Win32Window::setText(utf8);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void PanelWindow::changed(Aspect aspect) {
+    if (aspect == Aspect::Look)
+        InvalidateRect(hwnd(), nullptr, TRUE);
+    ControlWindow::changed(aspect);
+}
+
+LRESULT PanelWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (msg) {
+    case WM_PAINT:
+        return onPaint();
+    case WM_LBUTTONDOWN:
+        return onButtonDown();
+    case WM_LBUTTONUP:
+        return onButtonUp(lParam);
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_DRAWITEM:
+    case WM_VSCROLL:
+        return onReflect(msg, wParam, lParam);
+    default:
+        return ControlWindow::receive(msg, wParam, lParam);
+    }
+}
+
+LRESULT PanelWindow::onPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd(), &paint);
+    RECT rect;
+    GetClientRect(hwnd(), &rect);
+    bevel(dc, rect, panel_.bevelOuter());
+    bevel(dc, rect, panel_.bevelInner());
+    paintCaption(dc, rect);
+    EndPaint(hwnd(), &paint);
+    return 0;
+}
+
+void PanelWindow::paintCaption(HDC dc, RECT rect) {
+    if (panel_.caption().empty())
+        return;
+    HGDIOBJ previous = SelectObject(dc, font());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colorOf(panel_.enabled() ? SysColor::BtnText : SysColor::GrayText));
+    DrawTextW(dc, utf8ToWide(panel_.caption()).c_str(), -1, &rect,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, previous);
+}
+
+LRESULT PanelWindow::onButtonDown() {
+    pressed_ = true;
+    SetCapture(hwnd());
+    return 0;
+}
+
+LRESULT PanelWindow::onButtonUp(LPARAM lParam) {
+    if (!pressed_)
+        return 0;
+    pressed_ = false;
+    ReleaseCapture();
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (PtInRect(&client, at))
+        Application::instance().runGuarded([&] { panel_.click(); });
+    return 0;
+}
+
+LRESULT PanelWindow::onReflect(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+    LRESULT result = 0;
+    if (reflectToChild(msg, wParam, lParam, result))
+        return result;
+    return passOn(msg, wParam, lParam);
+}
+
+} // namespace tk

@@ -1,0 +1,52 @@
+#include "toolkit/win32/Tooltip.h"
+
+#include <commctrl.h>
+
+namespace tk {
+
+Tooltip::Tooltip(HWND owner) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                           WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr),
+                           nullptr);
+}
+
+Tooltip::~Tooltip() {
+    if (tip_)
+        DestroyWindow(tip_);
+}
+
+// Sized as the structure's second version, which every version of the
+// common controls accepts.
+TOOLINFOW Tooltip::infoFor(HWND tool, const wchar_t* text) const {
+    TOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = GetParent(tool);
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = const_cast<wchar_t*>(text);
+    return info;
+}
+
+void Tooltip::set(HWND tool, const std::wstring& text) {
+    if (!tip_)
+        return;
+    TOOLINFOW info = infoFor(tool, text.c_str());
+    SendMessageW(tip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    if (!text.empty())
+        SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+std::wstring Tooltip::textOf(HWND tool) const {
+    wchar_t text[1024] = {};
+    TOOLINFOW info = infoFor(tool, text);
+    if (!tip_ || !SendMessageW(tip_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info)))
+        return {};
+    info.lpszText = text;
+    SendMessageW(tip_, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&info));
+    return text;
+}
+
+} // namespace tk
