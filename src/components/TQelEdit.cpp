@@ -1,0 +1,67 @@
+#include "components/TQelEdit.h"
+
+#include "platform/DragDropApi.h"
+
+#include <limits>
+#include <vector>
+
+namespace {
+
+// Releases the drop handle however the drop's handling ends.
+class DropHandle {
+public:
+    explicit DropHandle(platform::Handle drop) : drop_(drop) {}
+    ~DropHandle() { platform::dragDropApi().DragFinish(drop_); }
+    DropHandle(const DropHandle&) = delete;
+    DropHandle& operator=(const DropHandle&) = delete;
+
+private:
+    platform::Handle drop_;
+};
+
+// Longer names cannot be given a buffer of their length plus 11.
+constexpr unsigned kLongestName = std::numeric_limits<unsigned>::max() - 11;
+
+} // namespace
+
+TQelEdit::TQelEdit(std::string name, tk::Control& parent) : Edit(std::move(name), parent) {}
+
+void TQelEdit::setDropAccept(bool accept) {
+    dropAccept_ = accept;
+    platform::dragDropApi().DragAcceptFiles(handle(), accept);
+}
+
+void TQelEdit::created() {
+    platform::dragDropApi().DragAcceptFiles(handle(), dropAccept_);
+    if (OnCreate)
+        raise([this] { OnCreate(*this); });
+}
+
+void TQelEdit::messageHandled(unsigned msg, std::uintptr_t wParam, std::intptr_t) {
+    if (msg == platform::kWmDropFiles)
+        dropFiles(static_cast<platform::Handle>(wParam));
+}
+
+void TQelEdit::dropFiles(platform::Handle drop) {
+    DropHandle release(drop);
+    StringList flist = queryNames(drop);
+    if (!flist.empty() && OnDropFiles)
+        raise([&] { OnDropFiles(*this, flist); });
+}
+
+TQelEdit::StringList TQelEdit::queryNames(platform::Handle drop) {
+    platform::DragDropApi& api = platform::dragDropApi();
+    unsigned count = api.DragQueryFileA(drop, platform::kDragQueryFileCount, nullptr, 0);
+    StringList names;
+    for (unsigned i = 0; i < count; ++i) {
+        unsigned length = api.DragQueryFileA(drop, i, nullptr, 0);
+        if (length > kLongestName)
+            continue;
+        std::vector<char> buffer(std::size_t{length} + 11, '\0');
+        api.DragQueryFileA(drop, i, buffer.data(), length + 10);
+        // An empty name is no file: Wine reports one for a drop without names.
+        if (buffer[0] != '\0')
+            names.emplace_back(buffer.data());
+    }
+    return names;
+}
