@@ -1,5 +1,6 @@
 #include "ui/LmrDisplayer.h"
 
+#include "app/HotKeyAccessCtrl.h"
 #include "app/Lumaro.h"
 #include "model/HotKeyList.h"
 #include "toolkit/Application.h"
@@ -42,7 +43,29 @@ void LmrDisplayer::commit() {
     owner_->commitDefinitions();
 }
 
-// The rows arrive with the definition window's controls.
-void LmrDisplayer::storePage() {}
+// The rows go into the working list under the page they show; a launch row
+// with no command removes its combination's definition.
+void LmrDisplayer::storePage() {
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        workingList_->addOrReplace(form_->rowToHotKey(letter));
+}
 
-void LmrDisplayer::showPage() {}
+// Every usable state first: filling a row reads it.
+void LmrDisplayer::showPage() {
+    bool ctrl = form_->pageIsCtrl(), alt = form_->pageIsAlt(), shift = form_->pageIsShift();
+    if (HotKeyAccessCtrl* access = owner_ ? owner_->accessCtrl() : nullptr)
+        for (char letter = 'A'; letter <= 'Z'; ++letter)
+            form_->setRowUsable(letter, access->isUsable(letter, ctrl, alt, shift));
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        if (const HotKey* key = workingList_->find(letter, ctrl, alt, shift)) {
+            form_->showHotKey(key);
+            continue;
+        }
+        HotKey empty;
+        empty.setKeyLetter(letter);
+        empty.setCtrl(ctrl);
+        empty.setAlt(alt);
+        empty.setShift(shift);
+        form_->showHotKey(&empty);
+    }
+}

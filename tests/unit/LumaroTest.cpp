@@ -9,6 +9,7 @@
 #include "ui/LmrTrayWindow.h"
 #include "ui/TLmrAboutBoxForm.h"
 #include "ui/TLmrDefForm.h"
+#include "ui/TLmrDefParamsForm.h"
 #include "ui/TLmrTrayForm.h"
 
 #include <gtest/gtest.h>
@@ -86,9 +87,10 @@ TEST_F(LumaroTest, TheTrayFormIsTheHiddenMainFormAndReceivesTheHotKeys) {
     store(0, "A", false, "a.exe");
     start();
     EXPECT_EQ(app.mainForm(), &trayForm());
-    ASSERT_EQ(app.forms().size(), 3u);
+    ASSERT_EQ(app.forms().size(), 4u); // the last is the parameters dialog
     EXPECT_EQ(app.forms()[1], controller->aboutBox()->form());
     EXPECT_EQ(app.forms()[2], controller->displayer()->form());
+    EXPECT_EQ(app.forms()[3], static_cast<tk::Form*>(controller->displayer()->form()->params()));
     for (tk::Form* form : app.forms())
         EXPECT_FALSE(form->visible()) << form->name();
     for (const HotKeyCall& call : os.hotKeys.callsOf("RegisterHotKey"))
@@ -227,7 +229,8 @@ TEST_F(LumaroTest, ExitReleasesEverythingRemovesTheIconAndEndsWithZero) {
     EXPECT_EQ(registeredCount(), 0u);
     EXPECT_EQ(os.desktop.atomCount(), 0u);
     EXPECT_EQ(os.shell.icon(trayWindow, 100), nullptr);
-    EXPECT_EQ(app.forms().size(), 1u);
+    // The tray form and the parameters dialog belong to the application.
+    EXPECT_EQ(app.forms().size(), 2u);
     EXPECT_TRUE(app.terminated());
     const auto& calls = os.registry.calls();
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "RegSetValueExA"), 0);

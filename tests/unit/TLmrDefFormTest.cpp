@@ -1,0 +1,260 @@
+#include "ui/TLmrDefForm.h"
+#include "app/HotKeyAccessCtrl.h"
+#include "app/Lumaro.h"
+#include "fakes/FakeSystem.h"
+#include "model/HotKeyList.h"
+#include "toolkit/Application.h"
+#include "ui/LmrDisplayer.h"
+#include "ui/LmrTrayWindow.h"
+#include "ui/TLmrDefParamsForm.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kListKey = "Software\\QelApp\\Lumaro\\HotKeys";
+constexpr unsigned kWin = 8, kCtrl = 2;
+
+// The whole program on the faked OS, with the definition window at hand.
+class DefFormTest : public ::testing::Test {
+protected:
+    void store(const std::string& letter, bool ctrl, const std::string& command,
+               std::uint32_t extra = 0) {
+        std::string key = kListKey + "\\HotKey_" + std::to_string(stored);
+        os.registry.setString(key, "Key", letter);
+        os.registry.setDword(key, "Ctrl", ctrl);
+        os.registry.setDword(key, "Alt", 0);
+        os.registry.setDword(key, "Shift", 0);
+        os.registry.setString(key, "Command", command);
+        os.registry.setDword(key, "Extra", extra);
+        os.registry.setDword(key, "ShowCmd", 5);
+        os.registry.setDword(kListKey, "Count", static_cast<std::uint32_t>(++stored));
+    }
+    void start() {
+        controller = new Lumaro();
+        form = controller->displayer()->form();
+    }
+    void TearDown() override {
+        if (controller)
+            delete controller->trayWindow();
+    }
+    const HotKey* installed(char letter, bool ctrl = false) {
+        return controller->hotKeyList()->find(letter, ctrl, false, false);
+    }
+    TQelEdit& edit(char letter) { return *form->editOf(letter); }
+    void playUser(std::function<void(TLmrDefParamsForm&)> user) {
+        os.gui.setModalDriver(
+            [user](tk::Form& shown) { user(dynamic_cast<TLmrDefParamsForm&>(shown)); });
+    }
+
+    FakeSystem os;
+    Lumaro* controller = nullptr;
+    TLmrDefForm* form = nullptr;
+    int stored = 0;
+};
+
+} // namespace
+
+TEST_F(DefFormTest, ANewWindowShowsTheEmptyPageWithoutModifiers) {
+    start();
+    controller->showDefineWindow();
+    EXPECT_TRUE(form->visible());
+    EXPECT_EQ(form->caption(), "Lumaro");
+    EXPECT_EQ(form->clientWidth(), 585);
+    EXPECT_EQ(form->clientHeight(), 448);
+    EXPECT_FALSE(form->pageIsCtrl() || form->pageIsAlt() || form->pageIsShift());
+    for (tk::Panel* panel :
+         {&form->CtrlButtonPanel, &form->AltButtonPanel, &form->ShiftButtonPanel}) {
+        EXPECT_EQ(panel->bevelOuter(), tk::Bevel::Raised);
+        EXPECT_EQ(panel->bevelInner(), tk::Bevel::Raised);
+    }
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        EXPECT_EQ(edit(letter).text(), "");
+        EXPECT_FALSE(edit(letter).readOnly());
+        EXPECT_EQ(edit(letter).color(), tk::SysColor::Window);
+        EXPECT_TRUE(edit(letter).tabStop());
+    }
+    EXPECT_EQ(form->find("KeyEditN")->bounds(), (tk::Rect{20, 4, 230, 20}));
+    EXPECT_EQ(form->find("KeyPanelN")->bounds(), (tk::Rect{296, 4, 281, 29}));
+    EXPECT_EQ(form->find("KeyPanelM")->bounds(), (tk::Rect{8, 4 + 31 * 12, 281, 29}));
+}
+
+TEST_F(DefFormTest, PopupBindAndUnknownCodesShowTheirBanners) {
+    store("P", true, "", 1);
+    store("R", true, "", 42);
+    store("Q", true, "", 8);
+    start();
+    form->CtrlButtonPanelClick();
+    EXPECT_EQ(edit('P').text(), " <<< Lumaroポップアップ >>>");
+    EXPECT_EQ(edit('P').hint(), " <<< Lumaroポップアップ >>>");
+    EXPECT_TRUE(edit('P').readOnly());
+    EXPECT_EQ(edit('P').color(), tk::SysColor::BtnFace);
+    EXPECT_FALSE(edit('P').tabStop());
+    EXPECT_TRUE(form->buttonOf('P')->enabled());
+    EXPECT_EQ(edit('R').text(), " <<< Windows標準HotKeyへのバインド >>>");
+    EXPECT_EQ(edit('Q').text(), "???");
+    EXPECT_FALSE(edit('Q').readOnly());
+
+    edit('Q').typeChar('x');
+    form->OkButtonClick();
+    const HotKey* unknown = installed('Q', true);
+    ASSERT_NE(unknown, nullptr);
+    EXPECT_EQ(unknown->extra(), 8);
+    EXPECT_EQ(unknown->command(), "");
+    EXPECT_EQ(unknown->showCmd(), 5);
+    EXPECT_TRUE(installed('P', true)->isPopup());
+    EXPECT_EQ(installed('R', true)->bindId(), 5);
+}
+
+TEST_F(DefFormTest, OkInstallsRegistersAndSavesTheRowsAndClearingARowRemovesIt) {
+    store("A", false, "old.exe");
+    start();
+    controller->showDefineWindow();
+    edit('A').setText("");
+    edit('D').typeChar('d');
+    edit('D').typeChar('.');
+    edit('D').typeChar('x');
+    form->OkButtonClick();
+    EXPECT_FALSE(form->visible());
+    EXPECT_EQ(installed('A'), nullptr);
+    ASSERT_NE(installed('D'), nullptr);
+    EXPECT_EQ(installed('D')->command(), "d.x");
+    EXPECT_TRUE(controller->accessCtrl()->isRegistered('D', false, false, false));
+    EXPECT_FALSE(controller->accessCtrl()->isRegistered('A', false, false, false));
+    EXPECT_EQ(os.registry.dwordValue(kListKey, "Count"), 1u);
+    EXPECT_EQ(os.registry.stringValue(kListKey + "\\HotKey_0", "Command"), "d.x");
+}
+
+TEST_F(DefFormTest, TypedTextSurvivesAPageSwitchAndTheModifierPanelsToggle) {
+    start();
+    edit('D').setText("typed");
+    form->AltButtonPanelClick();
+    EXPECT_TRUE(form->pageIsAlt());
+    EXPECT_EQ(edit('D').text(), "");
+    form->AltButtonPanelClick();
+    EXPECT_EQ(edit('D').text(), "typed");
+
+    form->CtrlButtonPanelClick();
+    form->ShiftButtonPanelClick();
+    EXPECT_TRUE(form->pageIsCtrl() && form->pageIsShift() && !form->pageIsAlt());
+    EXPECT_EQ(form->CtrlButtonPanel.bevelOuter(), tk::Bevel::Lowered);
+    EXPECT_EQ(form->ShiftButtonPanel.bevelInner(), tk::Bevel::Lowered);
+    EXPECT_EQ(form->AltButtonPanel.bevelOuter(), tk::Bevel::Raised);
+    form->CtrlButtonPanelClick();
+    EXPECT_TRUE(!form->pageIsCtrl() && form->pageIsShift());
+    // Stored in the working list, not installed until OK.
+    EXPECT_EQ(installed('D'), nullptr);
+    EXPECT_NE(controller->displayer()->workingList()->find('D', false, false, false), nullptr);
+}
+
+TEST_F(DefFormTest, CancelKeepsEditsForTheNextOkAndOkResetsThePage) {
+    start();
+    form->CtrlButtonPanelClick();
+    form->AltButtonPanelClick();
+    edit('E').setText("e.exe");
+    form->CancelButtonClick();
+    EXPECT_FALSE(form->visible());
+    EXPECT_EQ(installed('E', true), nullptr);
+    controller->showDefineWindow();
+    EXPECT_EQ(edit('E').text(), "e.exe");
+    form->OkButtonClick();
+    EXPECT_NE(controller->hotKeyList()->find('E', true, true, false), nullptr);
+    EXPECT_FALSE(form->pageIsCtrl() || form->pageIsAlt());
+    EXPECT_EQ(form->CtrlButtonPanel.bevelOuter(), tk::Bevel::Raised);
+}
+
+TEST_F(DefFormTest, AHeldCombinationIsADisabledRowAndItsDefinitionIsKept) {
+    store("H", false, "held.exe");
+    os.desktop.holdForAnotherProgram(kWin, 'H');
+    start();
+    EXPECT_FALSE(form->labelOf('H')->enabled());
+    EXPECT_FALSE(edit('H').enabled());
+    EXPECT_FALSE(form->buttonOf('H')->enabled());
+    EXPECT_TRUE(edit('H').readOnly());
+    EXPECT_EQ(edit('H').text(), "held.exe");
+    form->OkButtonClick();
+    ASSERT_NE(installed('H'), nullptr);
+    EXPECT_EQ(installed('H')->command(), "held.exe");
+    EXPECT_EQ(os.registry.stringValue(kListKey + "\\HotKey_0", "Command"), "held.exe");
+}
+
+TEST_F(DefFormTest, EnterMovesTheFocusToOkWithoutInsertingOrPressing) {
+    start();
+    controller->showDefineWindow();
+    edit('B').setFocus();
+    edit('B').typeChar(U'\r');
+    EXPECT_EQ(edit('B').text(), "");
+    EXPECT_TRUE(form->OkButton.focused());
+    EXPECT_TRUE(form->visible());
+}
+
+TEST_F(DefFormTest, TheDialogEditsARowOnlyWhenConfirmed) {
+    start();
+    controller->showDefineWindow();
+    playUser([](TLmrDefParamsForm& dialog) {
+        dialog.ExtraRadioButton2.click();
+        dialog.OKButton.click();
+    });
+    form->CtrlButtonPanelClick();
+    form->editRow('P');
+    EXPECT_EQ(edit('P').text(), " <<< Lumaroポップアップ >>>");
+    EXPECT_TRUE(edit('P').readOnly());
+    EXPECT_TRUE(form->OkButton.focused());
+
+    playUser([](TLmrDefParamsForm& dialog) {
+        dialog.ExtraRadioButton1.click();
+        dialog.CancelButton.click();
+    });
+    form->editRow('P');
+    EXPECT_EQ(edit('P').text(), " <<< Lumaroポップアップ >>>");
+    form->OkButtonClick();
+    EXPECT_FALSE(form->visible());
+    controller->executeHotKey('P', true, false, false);
+    EXPECT_TRUE(form->visible());
+}
+
+TEST_F(DefFormTest, ADropProposesALaunchOfTheFirstFile) {
+    store("B", false, "", 1);
+    start();
+    std::string seenCommand;
+    bool seenLaunch = false;
+    playUser([&](TLmrDefParamsForm& dialog) {
+        seenCommand = dialog.ExecCmdEdit.ansiText();
+        seenLaunch = dialog.ExtraRadioButton1.checked();
+        dialog.CancelButton.click();
+    });
+    form->dropOnRow('B', {"C:\\one.txt", "C:\\two.txt", "C:\\three.txt"});
+    EXPECT_EQ(seenCommand, "C:\\one.txt");
+    EXPECT_TRUE(seenLaunch);
+    EXPECT_EQ(edit('B').text(), " <<< Lumaroポップアップ >>>");
+
+    playUser([](TLmrDefParamsForm& dialog) { dialog.OKButton.click(); });
+    form->dropOnRow('B', {"C:\\one.txt"});
+    EXPECT_EQ(edit('B').ansiText(), "C:\\one.txt");
+    EXPECT_FALSE(edit('B').readOnly());
+    seenCommand.clear();
+    form->dropOnRow('B', {});
+    EXPECT_EQ(seenCommand, "");
+}
+
+TEST_F(DefFormTest, RowLookUpsAnswerForLettersOnly) {
+    start();
+    EXPECT_EQ(TLmrDefForm::normalizeLetter('q'), 'Q');
+    EXPECT_EQ(TLmrDefForm::normalizeLetter('['), 0);
+    EXPECT_LT(TLmrDefForm::rowIndex('@'), 0);
+    EXPECT_EQ(form->editOf('z'), form->editOf('Z'));
+    EXPECT_EQ(form->labelOf('1'), nullptr);
+    EXPECT_EQ(form->rowToHotKey('!'), nullptr);
+    EXPECT_EQ(form->rowShowCmdOf('!'), 5);
+    form->setRowExtra('!', 7);
+    EXPECT_EQ(form->rowExtraOf('!'), 0);
+    form->showHotKey(nullptr);
+}
+
+TEST_F(DefFormTest, UntouchedDataTextComesBackByteForByte) {
+    std::string ansi = "C:\\\x83\x76\x83\x8d\\\xff\x81.exe";
+    store("K", false, ansi);
+    start();
+    form->OkButtonClick();
+    EXPECT_EQ(installed('K')->command(), ansi);
+}
