@@ -13,10 +13,12 @@ namespace tk {
 namespace {
 
 // While a form is modal: the other visible forms are disabled and the window
-// that was active gets the activation back at the end.
+// that was active gets the activation back at the end, however it comes.
 class ModalScope {
 public:
-    explicit ModalScope(Form& form) : form_(form), previous_(backend().activeWindow()) {
+    ModalScope(Form& form, bool& modal)
+        : form_(form), modal_(modal), previous_(backend().activeWindow()) {
+        modal_ = true;
         for (Form* other : Application::instance().forms()) {
             if (other == &form || !other->visible() || !other->enabled())
                 continue;
@@ -25,6 +27,7 @@ public:
         }
     }
     ~ModalScope() {
+        modal_ = false;
         const std::vector<Form*>& live = Application::instance().forms();
         for (Form* other : disabled_) {
             if (std::find(live.begin(), live.end(), other) != live.end())
@@ -39,6 +42,7 @@ public:
 
 private:
     Form& form_;
+    bool& modal_;
     platform::Handle previous_;
     std::vector<Form*> disabled_;
 };
@@ -150,11 +154,9 @@ ModalResult Form::showModal() {
         throw std::logic_error("Form " + name() + " is already shown");
     modalResult_ = ModalResult::None;
     {
-        ModalScope scope(*this);
-        modal_ = true;
+        ModalScope scope(*this, modal_);
         show();
         backend().runModal(*this);
-        modal_ = false;
     }
     return modalResult_;
 }

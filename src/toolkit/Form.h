@@ -65,8 +65,8 @@ public:
 
     // The control the keys go to; it keeps the focus while the form is hidden.
     Control* focusedControl() const { return focused_; }
-    // A key the toolkit handles itself (design note: Enter, Esc, Tab, Space,
-    // arrows). False when it is left to the focused control's window.
+    // A key the toolkit handles itself (Enter, Esc, Tab, Space, arrows).
+    // False when it is left to the focused control's window.
     bool keyDown(Key key, bool shift = false);
     void focusNext(bool forward = true);
     // The controls Tab visits now, in order.

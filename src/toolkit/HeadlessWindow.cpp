@@ -25,11 +25,6 @@ void HeadlessWindow::setFocus() {
     backend_.focused(handle_);
 }
 
-int HeadlessWindow::changes(Aspect aspect) const {
-    auto found = changes_.find(aspect);
-    return found == changes_.end() ? 0 : found->second;
-}
-
 std::intptr_t HeadlessWindow::defaultProcedure(unsigned msg, std::uintptr_t, std::intptr_t) {
     if (msg == msg::kClose && form())
         form()->close();

@@ -1,7 +1,6 @@
 #pragma once
 #include "toolkit/WindowPeer.h"
 
-#include <map>
 #include <string>
 
 namespace tk {
@@ -25,7 +24,6 @@ public:
     void bringToFront() override;
     void setIcon(platform::Handle icon) override { icon_ = icon; }
     void setFocus() override;
-    void changed(Aspect aspect) override { ++changes_[aspect]; }
     std::intptr_t defaultProcedure(unsigned msg, std::uintptr_t wParam,
                                    std::intptr_t lParam) override;
 
@@ -38,8 +36,6 @@ public:
     bool visible() const { return visible_; }
     bool enabled() const { return enabled_; }
     platform::Handle icon() const { return icon_; }
-    // How often the control said this property changed.
-    int changes(Aspect aspect) const;
 
 private:
     HeadlessBackend& backend_;
@@ -51,7 +47,6 @@ private:
     bool visible_ = false;
     bool enabled_ = true;
     platform::Handle icon_ = 0;
-    std::map<Aspect, int> changes_;
 };
 
 } // namespace tk

@@ -134,7 +134,7 @@ const Placement kLayout[] = {
 
 } // namespace
 
-TEST_F(TLmrDefParamsFormWin32Test, WindowRectanglesMatchTheLayoutAt96Dpi) {
+TEST_F(TLmrDefParamsFormWin32Test, WindowRectanglesAreTheLayoutScaledFrom96Dpi) {
     RECT client;
     GetClientRect(hwnd(form), &client);
     EXPECT_EQ(client.right, tk::scaleFrom96Dpi(453));
@@ -145,9 +145,10 @@ TEST_F(TLmrDefParamsFormWin32Test, WindowRectanglesMatchTheLayoutAt96Dpi) {
         RECT rect;
         GetWindowRect(window, &rect);
         MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-        RECT expected{tk::scaleFrom96Dpi(place.bounds.left), tk::scaleFrom96Dpi(place.bounds.top),
-                      tk::scaleFrom96Dpi(place.bounds.left + place.bounds.width),
-                      tk::scaleFrom96Dpi(place.bounds.top + place.bounds.height)};
+        int left = tk::scaleFrom96Dpi(place.bounds.left);
+        int top = tk::scaleFrom96Dpi(place.bounds.top);
+        RECT expected{left, top, left + tk::scaleFrom96Dpi(place.bounds.width),
+                      top + tk::scaleFrom96Dpi(place.bounds.height)};
         if (place.fit == Fit::LeftEdge)
             expected.right = rect.right;
         if (place.fit == Fit::RightEdge)

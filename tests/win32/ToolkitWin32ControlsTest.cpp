@@ -153,13 +153,14 @@ TEST_F(ToolkitWin32ControlsTest, RadioGroupButtonsAreChildrenOfItsWindow) {
 
 TEST_F(ToolkitWin32ControlsTest, UpDownArrowsStepTheObjectWithinItsRange) {
     tk::UpDown upDown{"UpDown", panel};
-    upDown.setBounds({110, 10, 16, 20});
+    upDown.setBounds({110, 10, 24, 20});
     upDown.setRange(10, 12);
     upDown.setAssociate(&edit);
     form.show();
     HWND arrows = hwnd(upDown);
     RECT client;
     GetClientRect(arrows, &client);
+    EXPECT_EQ(rectIn(arrows).right - rectIn(arrows).left, tk::scaleFrom96Dpi(24));
     auto press = [&](int y) {
         SendMessageW(arrows, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right / 2, y));
         SendMessageW(arrows, WM_LBUTTONUP, 0, MAKELPARAM(client.right / 2, y));

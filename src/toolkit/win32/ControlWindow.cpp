@@ -17,6 +17,9 @@ void ControlWindow::createChild(const wchar_t* className, const wchar_t* baseCla
                                 const std::string& text, DWORD style, DWORD exStyle, HWND parent) {
     create(className, text, WS_CHILD | WS_CLIPSIBLINGS | style, exStyle, control_.bounds(), parent,
            baseClass);
+    // Some system controls size themselves on creation (the up-down takes
+    // the width of a scroll bar): the layout wins.
+    Win32Window::setBounds(control_.bounds());
     // Later controls lie over earlier ones, as in the layouts (an edit placed
     // over a radio group).
     SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -25,7 +28,7 @@ void ControlWindow::createChild(const wchar_t* className, const wchar_t* baseCla
         showHint();
 }
 
-LRESULT ControlWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT ControlWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_SETFOCUS:
         return onSetFocus(wParam, lParam);
@@ -34,11 +37,11 @@ LRESULT ControlWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept 
     }
 }
 
-LRESULT ControlWindow::passOn(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT ControlWindow::passOn(UINT msg, WPARAM wParam, LPARAM lParam) {
     return control_.receive(*this, msg, wParam, lParam);
 }
 
-LRESULT ControlWindow::onSetFocus(WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT ControlWindow::onSetFocus(WPARAM wParam, LPARAM lParam) {
     Application::instance().runGuarded([&] { control_.focusReceived(); });
     return passOn(WM_SETFOCUS, wParam, lParam);
 }

@@ -35,7 +35,7 @@ void EditWindow::changed(Aspect aspect) {
     ControlWindow::changed(aspect);
 }
 
-LRESULT EditWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT EditWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_CHAR:
         return onChar(wParam, lParam);
@@ -44,7 +44,7 @@ LRESULT EditWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
     }
 }
 
-LRESULT EditWindow::onChar(WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT EditWindow::onChar(WPARAM wParam, LPARAM lParam) {
     char32_t key = static_cast<char32_t>(wParam);
     bool kept = false;
     Application::instance().runGuarded([&] { kept = edit_.keyPress(key); });

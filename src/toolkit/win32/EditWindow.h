@@ -15,10 +15,10 @@ public:
     bool reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 protected:
-    LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept override;
+    LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    LRESULT onChar(WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT onChar(WPARAM wParam, LPARAM lParam);
     LRESULT onColor(HDC dc);
     void onChange();
 

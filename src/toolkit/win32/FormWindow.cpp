@@ -123,7 +123,7 @@ std::intptr_t FormWindow::defaultProcedure(unsigned msg, std::uintptr_t wParam,
     }
 }
 
-LRESULT FormWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT FormWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) {
     return form_.receive(*this, msg, wParam, lParam);
 }
 

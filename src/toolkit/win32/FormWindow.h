@@ -24,7 +24,7 @@ public:
     Tooltip& tooltip();
 
 protected:
-    LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept override;
+    LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     DWORD style() const;

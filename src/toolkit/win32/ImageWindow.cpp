@@ -35,7 +35,7 @@ void ImageWindow::loadIcon() {
                                           client.right, client.bottom, LR_DEFAULTCOLOR));
 }
 
-LRESULT ImageWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT ImageWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT:
         return onPaint();

@@ -36,7 +36,7 @@ void LabelWindow::changed(Aspect aspect) {
     ControlWindow::changed(aspect);
 }
 
-LRESULT LabelWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT LabelWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT:
         return onPaint();
@@ -95,10 +95,11 @@ void LabelWindow::fitText() {
     ReleaseDC(hwnd(), dc);
     const Rect& bounds = label_.bounds();
     int left = scaleFrom96Dpi(bounds.left);
+    int room = scaleFrom96Dpi(bounds.width) - size.cx;
     if (label_.alignment() == Alignment::Right)
-        left = scaleFrom96Dpi(bounds.left + bounds.width) - size.cx;
+        left += room;
     else if (label_.alignment() == Alignment::Center)
-        left = scaleFrom96Dpi(bounds.left) + (scaleFrom96Dpi(bounds.width) - size.cx) / 2;
+        left += room / 2;
     SetWindowPos(hwnd(), nullptr, left, scaleFrom96Dpi(bounds.top), size.cx, metrics.tmHeight,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -37,7 +37,7 @@ void PanelWindow::changed(Aspect aspect) {
     ControlWindow::changed(aspect);
 }
 
-LRESULT PanelWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT PanelWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT:
         return onPaint();
@@ -100,7 +100,7 @@ LRESULT PanelWindow::onButtonUp(LPARAM lParam) {
     return 0;
 }
 
-LRESULT PanelWindow::onReflect(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT PanelWindow::onReflect(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (reflectToChild(msg, wParam, lParam, result))
         return result;

@@ -15,13 +15,13 @@ public:
     void changed(Aspect aspect) override;
 
 protected:
-    LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept override;
+    LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     LRESULT onPaint();
     LRESULT onButtonDown();
     LRESULT onButtonUp(LPARAM lParam);
-    LRESULT onReflect(UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT onReflect(UINT msg, WPARAM wParam, LPARAM lParam);
     void paintCaption(HDC dc, RECT rect);
 
     Panel& panel_;

@@ -17,7 +17,7 @@ void RadioGroupWindow::setText(const std::string& utf8) {
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-LRESULT RadioGroupWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT RadioGroupWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT:
         return onPaint();
@@ -53,7 +53,7 @@ LRESULT RadioGroupWindow::onPaint() {
     return 0;
 }
 
-LRESULT RadioGroupWindow::onReflect(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT RadioGroupWindow::onReflect(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (reflectToChild(msg, wParam, lParam, result))
         return result;

@@ -13,11 +13,11 @@ public:
     void setText(const std::string& utf8) override;
 
 protected:
-    LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept override;
+    LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     LRESULT onPaint();
-    LRESULT onReflect(UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT onReflect(UINT msg, WPARAM wParam, LPARAM lParam);
 
     RadioGroup& group_;
 };

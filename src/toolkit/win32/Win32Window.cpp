@@ -1,5 +1,6 @@
 #include "toolkit/win32/Win32Window.h"
 
+#include "toolkit/Application.h"
 #include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/Handles.h"
 #include "toolkit/win32/WideText.h"
@@ -135,7 +136,9 @@ LRESULT CALLBACK Win32Window::procedure(HWND hwnd, UINT msg, WPARAM wParam,
         window->hwnd_ = nullptr;
         return CallWindowProcW(window->base_, hwnd, msg, wParam, lParam);
     }
-    return window->receive(msg, wParam, lParam);
+    LRESULT result = 0;
+    Application::instance().runGuarded([&] { result = window->receive(msg, wParam, lParam); });
+    return result;
 }
 
 WNDPROC Win32Window::registerClass(const wchar_t* className, const wchar_t* baseClass) {

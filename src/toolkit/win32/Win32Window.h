@@ -42,7 +42,9 @@ protected:
     // window's class superclasses that system class.
     void create(const wchar_t* className, const std::string& text, DWORD style, DWORD exStyle,
                 const Rect& at96Dpi, HWND owner, const wchar_t* baseClass = nullptr);
-    virtual LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept = 0;
+    // Whatever escapes it is shown in the standard error box and goes no
+    // further: never into the system.
+    virtual LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) = 0;
     // Hands a parent's notification to the object of the child it is about.
     static bool reflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
