@@ -8,7 +8,7 @@ TLmrAboutBoxForm::TLmrAboutBoxForm() : TAboutBox("LmrAboutBoxForm") {
     ProgramIcon.setIconResource(LUMARO_ICON_PROGRAM);
     ProductName.setCaption("Lumaro");
     Version.setCaption("Version " LUMARO_VERSION_TEXT);
-    Copyright.setCaption("Windowsキーで始まるホットキーのユーティリティ");
+    Copyright.setCaption("Windowsキーのホットキー ユーティリティ");
     Comments.setCaption("2004/06/08");
     OKButton.onClick = [this] { OKButtonClick(); };
 }

@@ -57,13 +57,21 @@ HWND openMenu() {
     return menu && IsWindowVisible(menu) ? menu : nullptr;
 }
 
-HWND windowTitled(const char* utf8) {
-    wchar_t title[256] = {};
-    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, title, 255);
-    return FindWindowW(nullptr, title);
+// Titles come from the wide command line: the ANSI one loses what the code
+// page cannot hold.
+std::wstring wideArgument(int index) {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::wstring argument = arguments && index < count ? arguments[index] : L"";
+    LocalFree(arguments);
+    return argument;
 }
 
-int windowVisible(const char* title) {
+HWND windowTitled(const std::wstring& title) {
+    return FindWindowW(nullptr, title.c_str());
+}
+
+int windowVisible(const std::wstring& title) {
     HWND window = windowTitled(title);
     return window && IsWindowVisible(window) ? 0 : 1;
 }
@@ -87,15 +95,13 @@ BOOL CALLBACK collectTitled(HWND window, LPARAM param) {
 }
 
 // The visible top-level windows so titled (and with that client width, if given).
-std::vector<HWND> visibleTitled(const char* utf8, int clientWidth) {
-    wchar_t title[256] = {};
-    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, title, 255);
+std::vector<HWND> visibleTitled(const std::wstring& title, int clientWidth) {
     TitleSearch search{title, clientWidth, {}};
     EnumWindows(collectTitled, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
-int clientOrigin(const char* title, int clientWidth) {
+int clientOrigin(const std::wstring& title, int clientWidth) {
     std::vector<HWND> found = visibleTitled(title, clientWidth);
     if (found.empty())
         return 1;
@@ -139,7 +145,7 @@ int enabledAt(int x, int y) {
     return window && IsWindowEnabled(window) ? 0 : 1;
 }
 
-int closeWindow(const char* title) {
+int closeWindow(const std::wstring& title) {
     HWND window = windowTitled(title);
     return window && PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
 }
@@ -227,12 +233,13 @@ int main(int argc, char** argv) {
     if (command == "menu-visible")
         return openMenu() ? 0 : 1;
     if (command == "window-visible" && argc == 3)
-        return windowVisible(argv[2]);
+        return windowVisible(wideArgument(2));
     if (command == "client-origin" && argc >= 3)
-        return clientOrigin(argv[2], argc > 3 ? std::atoi(argv[3]) : 0);
+        return clientOrigin(wideArgument(2), argc > 3 ? std::atoi(argv[3]) : 0);
     if (command == "count-visible" && argc >= 3) {
-        std::printf("%u\n", static_cast<unsigned>(
-                                visibleTitled(argv[2], argc > 3 ? std::atoi(argv[3]) : 0).size()));
+        std::printf("%u\n",
+                    static_cast<unsigned>(
+                        visibleTitled(wideArgument(2), argc > 3 ? std::atoi(argv[3]) : 0).size()));
         return 0;
     }
     if (command == "text-at" && argc == 4)
@@ -240,7 +247,7 @@ int main(int argc, char** argv) {
     if (command == "enabled-at" && argc == 4)
         return enabledAt(std::atoi(argv[2]), std::atoi(argv[3]));
     if (command == "close-window" && argc == 3)
-        return closeWindow(argv[2]);
+        return closeWindow(wideArgument(2));
     if (command == "menu-keys")
         return menuKeys(argc - 2, argv + 2);
     if (command == "post-hotkey" && argc == 4)

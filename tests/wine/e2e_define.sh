@@ -33,7 +33,7 @@ row_text() { tool text-at $(edit_point "$1"); }
 row_text_is() { [ "$(row_text "$1")" = "$2" ]; }
 def_visible() { [ "$(tool count-visible Lumaro $DEF_WIDTH)" = 1 ]; }
 params_visible() { [ "$(tool count-visible Lumaro $PARAMS_WIDTH)" = 1 ]; }
-about_count() { tool count-visible "バージョン情報"; }
+about_count_is() { [ "$(tool count-visible "バージョン情報")" = "$1" ]; }
 press_ok() { click_point $(at_def 397 428); }
 press_cancel() { click_point $(at_def 485 428); }
 panel() { # CTRL ALT SHIFT
@@ -146,11 +146,11 @@ press super+ctrl+p
 check "Win+Ctrl+P brings the window back" wait_for 10 def_visible
 
 choose_from_menu down down down return
-check "About ... shows the about box" wait_for 10 test "$(about_count)" = 1
+check "About ... shows the about box" wait_for 10 about_count_is 1
 screenshot about-box
 choose_from_menu down down down return
 sleep 0.3
-check "a second About ... shows the same box" test "$(about_count)" = 1
+check "a second About ... shows the same box" about_count_is 1
 choose_from_menu up return
 check "Exit with both windows open ends with code 0" wait_for 15 exit_code_is FIRST 0
 check "and removes the icon" icons_are 0

@@ -140,7 +140,15 @@ teardown() {
     stop_display
 }
 
-tool() { w "$TOOLS/e2e_tool.exe" "$@" 2>/dev/null | tr -d '\r'; }
+# Runs e2e_tool; its output without CRs, and its exit status.
+tool() {
+    local out status
+    out=$(w "$TOOLS/e2e_tool.exe" "$@" 2>/dev/null)
+    status=$?
+    out=${out//$'\r'/}
+    [ -n "$out" ] && printf '%s\n' "$out"
+    return $status
+}
 icons_are() { [ "$(tool icon-count)" = "$1" ]; }
 lines_in() { [ -f "$1" ] && [ "$(grep -c . "$1")" -ge "$2" ]; }
 launch_count() { [ -f "$LAUNCHES" ] && grep -c . "$LAUNCHES" || echo 0; }
