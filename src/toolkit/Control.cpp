@@ -99,6 +99,8 @@ void Control::focusReceived() {
 }
 
 void Control::setHint(std::string utf8) {
+    if (utf8 == hint_)
+        return;
     hint_ = std::move(utf8);
     changed(Aspect::Hint);
 }

@@ -47,6 +47,8 @@ Edit::~Edit() {
 }
 
 void Edit::setText(std::string utf8) {
+    if (utf8 == text_)
+        return;
     text_ = std::move(utf8);
     if (peer())
         peer()->setText(text_);
@@ -64,11 +66,15 @@ std::string Edit::ansiText() const {
 }
 
 void Edit::setReadOnly(bool readOnly) {
+    if (readOnly == readOnly_)
+        return;
     readOnly_ = readOnly;
     changed(Aspect::ReadOnly);
 }
 
 void Edit::setColor(SysColor color) {
+    if (color == color_)
+        return;
     color_ = color;
     changed(Aspect::Color);
 }

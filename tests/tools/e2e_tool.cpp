@@ -11,6 +11,7 @@
 //   e2e_tool count-visible TITLE [CLIENT_WIDTH]   how many such windows are visible
 //   e2e_tool text-at X Y           the text of the window at that screen point
 //   e2e_tool enabled-at X Y        exit 0 when that window is enabled
+//   e2e_tool readonly-at X Y       exit 0 when that edit is read-only
 //   e2e_tool menu-keys KEY...      posts keys (up, down, return, escape) to it
 //   e2e_tool post-hotkey MODS VK   posts WM_HOTKEY to the icon's owner
 //   e2e_tool register-all          registers all 208 Windows-key hotkeys
@@ -140,6 +141,11 @@ int textAt(int x, int y) {
     return 0;
 }
 
+int readOnlyAt(int x, int y) {
+    HWND window = windowAt(x, y);
+    return window && (GetWindowLongW(window, GWL_STYLE) & ES_READONLY) ? 0 : 1;
+}
+
 int enabledAt(int x, int y) {
     HWND window = windowAt(x, y);
     return window && IsWindowEnabled(window) ? 0 : 1;
@@ -244,6 +250,8 @@ int main(int argc, char** argv) {
     }
     if (command == "text-at" && argc == 4)
         return textAt(std::atoi(argv[2]), std::atoi(argv[3]));
+    if (command == "readonly-at" && argc == 4)
+        return readOnlyAt(std::atoi(argv[2]), std::atoi(argv[3]));
     if (command == "enabled-at" && argc == 4)
         return enabledAt(std::atoi(argv[2]), std::atoi(argv[3]));
     if (command == "close-window" && argc == 3)
