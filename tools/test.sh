@@ -134,11 +134,16 @@ if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake"
     done
 
     echo "== benchmarks (figures, not tests)"
-    for bench in "$B"/win/tests/bench_registry.exe "$B"/win/tests/bench_execute.exe; do
+    start_xvfb
+    for bench in "$B"/win/tests/bench_registry.exe "$B"/win/tests/bench_execute.exe \
+        "$B"/win/tests/bench_define.exe; do
         new_prefix "bench"
         env "${WINE_ENV[@]}" timeout 300 wine "$bench" 2>&1 | tr -d '\r'
         stop_wine
     done
+    kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    XVFB_PID=
+    unset DISPLAY
     for bench in tests/bench/*.sh; do
         timeout 600 bash "$bench" "$B/win" "$B/win/work/bench-$(basename "$bench" .sh)" 2>&1 |
             grep -v '^wine: '
