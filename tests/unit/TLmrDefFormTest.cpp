@@ -30,7 +30,9 @@ protected:
         os.registry.setDword(key, "ShowCmd", 5);
         os.registry.setDword(kListKey, "Count", static_cast<std::uint32_t>(++stored));
     }
+    // As the entry point does it.
     void start() {
+        tk::Application::instance().setTitle(Lumaro::kTitle);
         controller = new Lumaro();
         form = controller->displayer()->form();
     }
@@ -161,6 +163,31 @@ TEST_F(DefFormTest, CancelKeepsEditsForTheNextOkAndOkResetsThePage) {
     EXPECT_NE(controller->hotKeyList()->find('E', true, true, false), nullptr);
     EXPECT_FALSE(form->pageIsCtrl() || form->pageIsAlt());
     EXPECT_EQ(form->CtrlButtonPanel.bevelOuter(), tk::Bevel::Raised);
+}
+
+TEST_F(DefFormTest, TheCloseBoxHidesAndKeepsPendingEdits) {
+    start();
+    controller->showDefineWindow();
+    edit('F').setText("f.exe");
+    form->close();
+    EXPECT_FALSE(form->visible());
+    EXPECT_EQ(installed('F'), nullptr);
+    controller->showDefineWindow();
+    EXPECT_EQ(edit('F').text(), "f.exe");
+}
+
+TEST_F(DefFormTest, OkWhenTheSaveFailsShowsTheErrorKeepsTheInstallAndTheWindow) {
+    start();
+    controller->showDefineWindow();
+    edit('G').setText("g.exe");
+    os.registry.failFunction("RegSetValueExA");
+    form->OkButton.click();
+    ASSERT_EQ(os.gui.errorBoxes().size(), 1u);
+    EXPECT_EQ(os.gui.errorBoxes()[0].text, "'Count' の設定に失敗しました");
+    EXPECT_EQ(os.gui.errorBoxes()[0].caption, "Lumaro");
+    ASSERT_NE(installed('G'), nullptr);
+    EXPECT_TRUE(controller->accessCtrl()->isRegistered('G', false, false, false));
+    EXPECT_TRUE(form->visible());
 }
 
 TEST_F(DefFormTest, AHeldCombinationIsADisabledRowAndItsDefinitionIsKept) {
