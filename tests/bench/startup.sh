@@ -21,7 +21,7 @@ switches() {
 }
 
 measure() { # label exe
-    local label=$1 exe=$2 name sum_ms=0 ws=0 line pid
+    local label=$1 exe=$2 name sum_ms=0 sum_settled=0 ws=0 line pid
     name=$(basename "$exe")
     for round in $(seq $ROUNDS); do
         # To a file: the started program inherits the output and would
@@ -29,6 +29,8 @@ measure() { # label exe
         w "$BUILD/tests/bench_start.exe" "$(winepath_of "$exe")" >"$WORK/start.txt"
         line=$(tr -d '\r' <"$WORK/start.txt")
         ms=$(sed -n 's/.*ready_ms=\([0-9.]*\).*/\1/p' <<<"$line")
+        settled=$(sed -n 's/.*settled_ms=\([0-9.]*\).*/\1/p' <<<"$line")
+        sum_settled=$(awk -v a="${sum_settled:-0}" -v b="${settled:-0}" 'BEGIN {print a + b}')
         ws=$(sed -n 's/.*working_set_kb=\([0-9]*\).*/\1/p' <<<"$line")
         sum_ms=$(awk -v a="$sum_ms" -v b="${ms:-0}" 'BEGIN {print a + b}')
         pid=$(pgrep -f "$name" | head -1)
@@ -43,6 +45,7 @@ measure() { # label exe
         wait_for 10 not_running "$name"
     done
     eval "${label}_ms=$(awk -v s="$sum_ms" -v n=$ROUNDS 'BEGIN {printf "%.1f", s / n}') ${label}_ws=$ws"
+    eval "${label}_settled=$(awk -v s="$sum_settled" -v n=$ROUNDS 'BEGIN {printf "%.1f", s / n}')"
 }
 not_running() { ! pgrep -f "$1" >/dev/null; }
 
@@ -51,8 +54,9 @@ measure lumaro "$BUILD/bin/Lumaro.exe"
 measure minimal "$BUILD/tests/bench_minimal_tray.exe"
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {if (b > 0) printf "%.2f", a / b; else print "n/a"}'; }
-echo "start-up to ready (probe done, icon added), mean of $ROUNDS warm starts:"
-echo "  Lumaro $lumaro_ms ms, minimal program $minimal_ms ms, ratio $(ratio "$lumaro_ms" "$minimal_ms")"
-echo "working set when ready: Lumaro $lumaro_ws KB, minimal $minimal_ws KB, ratio $(ratio "$lumaro_ws" "$minimal_ws")"
+echo "start-up, mean of $ROUNDS warm starts (ready: first waiting for input; settled: no CPU used for 300 ms after):"
+echo "  ready:   Lumaro $lumaro_ms ms, minimal program $minimal_ms ms, ratio $(ratio "$lumaro_ms" "$minimal_ms")"
+echo "  settled: Lumaro $lumaro_settled ms, minimal program $minimal_settled ms, ratio $(ratio "$lumaro_settled" "$minimal_settled")"
+echo "working set when settled: Lumaro $lumaro_ws KB, minimal $minimal_ws KB, ratio $(ratio "$lumaro_ws" "$minimal_ws")"
 echo "10 s idle: Lumaro $lumaro_idle_ticks CPU ticks and $lumaro_idle_switches context switches (all threads, Wine's included);"
 echo "           minimal $minimal_idle_ticks CPU ticks and $minimal_idle_switches context switches"

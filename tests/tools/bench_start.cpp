@@ -1,13 +1,28 @@
-// Starts a program, waits until its GUI thread first waits for input (its
-// start-up is done), and prints how long that took and its working set.
-// The program is left running for the caller to watch and end.
+// Starts a program and measures its start-up: the time until its GUI thread
+// first waits for input, and the time until it has used no more CPU for
+// 300 ms (a program may look for input before its start-up is over), then
+// its working set. The program is left running for the caller to watch and
+// end.
 //
-//   bench_start PROGRAM   prints "ready_ms=N working_set_kb=N"
+//   bench_start PROGRAM   prints "ready_ms=N settled_ms=N working_set_kb=N"
 #include <windows.h>
 
 #include <psapi.h>
 
 #include <cstdio>
+
+namespace {
+
+ULONGLONG cpuTime(HANDLE process) {
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(process, &created, &exited, &kernel, &user);
+    auto value = [](FILETIME t) {
+        return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    return value(kernel) + value(user);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2)
@@ -23,12 +38,27 @@ int main(int argc, char** argv) {
         return 1;
     DWORD waited = WaitForInputIdle(process.hProcess, 20000);
     QueryPerformanceCounter(&ready);
+    LARGE_INTEGER settled = ready;
+    ULONGLONG lastCpu = cpuTime(process.hProcess);
+    for (int quiet = 0; quiet < 30;) {
+        Sleep(10);
+        ULONGLONG cpu = cpuTime(process.hProcess);
+        if (cpu == lastCpu) {
+            ++quiet;
+            continue;
+        }
+        lastCpu = cpu;
+        quiet = 0;
+        QueryPerformanceCounter(&settled);
+    }
     PROCESS_MEMORY_COUNTERS memory = {};
     memory.cb = sizeof memory;
     K32GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
-    std::printf("ready_ms=%.1f working_set_kb=%lu%s\n",
-                1000.0 * static_cast<double>(ready.QuadPart - start.QuadPart) /
-                    static_cast<double>(frequency.QuadPart),
+    auto ms = [&](LARGE_INTEGER at) {
+        return 1000.0 * static_cast<double>(at.QuadPart - start.QuadPart) /
+               static_cast<double>(frequency.QuadPart);
+    };
+    std::printf("ready_ms=%.1f settled_ms=%.1f working_set_kb=%lu%s\n", ms(ready), ms(settled),
                 static_cast<unsigned long>(memory.WorkingSetSize / 1024),
                 waited == 0 ? "" : " (never idle)");
     return 0;

@@ -10,7 +10,6 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 make_template
 setup_app
 KEY='HKCU\Software\QelApp\Lumaro\HotKeys'
-DEF_WIDTH=585    # the definition window's client width
 PARAMS_WIDTH=453 # the parameters dialog's
 
 new_prefix define
@@ -31,7 +30,6 @@ button_point() { at_def $(($(row_x "$1") + 256 + 10)) $(($(row_y "$1") + 14)); }
 click_point() { click_at "$1" "$2" 1; }
 row_text() { tool text-at $(edit_point "$1"); }
 row_text_is() { [ "$(row_text "$1")" = "$2" ]; }
-def_visible() { [ "$(tool count-visible Lumaro $DEF_WIDTH)" = 1 ]; }
 params_visible() { [ "$(tool count-visible Lumaro $PARAMS_WIDTH)" = 1 ]; }
 about_count_is() { [ "$(tool count-visible "バージョン情報")" = "$1" ]; }
 press_ok() { click_point $(at_def 397 428); }

@@ -80,9 +80,9 @@ check "a right press opens the menu" wait_for 10 menu_open
 screenshot tray-menu
 tool menu-keys down return >/dev/null
 check "the menu's first item, Define ..., shows the definition window" \
-    wait_for 10 tool window-visible Lumaro
+    wait_for 10 def_visible
 tool close-window Lumaro >/dev/null
-wait_for 10 not tool window-visible Lumaro
+wait_for 10 not def_visible
 
 click_at "$(icon_x)" 758 3
 wait_for 10 menu_open
@@ -92,9 +92,9 @@ tool close-window "バージョン情報" >/dev/null
 
 click_at "$(icon_x)" 758 1 2
 check "a double click on the icon shows the definition window" \
-    wait_for 10 tool window-visible Lumaro
+    wait_for 10 def_visible
 tool close-window Lumaro >/dev/null
-wait_for 10 not tool window-visible Lumaro
+wait_for 10 not def_visible
 
 click_at "$(icon_x)" 758 3
 wait_for 10 menu_open

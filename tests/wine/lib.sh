@@ -179,4 +179,9 @@ start_lumaro() { # name of the variable to receive the pid
     eval "$1=$!"
 }
 
+# The definition window, told from the other windows titled "Lumaro" by its
+# client width.
+DEF_WIDTH=585
+def_visible() { [ "$(tool count-visible Lumaro $DEF_WIDTH)" = 1 ]; }
+
 exit_code_is() { [ -f "$WORK/exit-$1" ] && [ "$(cat "$WORK/exit-$1")" = "$2" ]; }
