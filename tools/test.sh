@@ -6,6 +6,10 @@
 set -u
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"
+# Wine reads command lines and file names in the Unix locale's character
+# set; the tests pass Japanese window titles, so it must be UTF-8.
+export LANG=C.UTF-8
+unset LC_ALL
 . tools/deps.sh
 ensure_packages || exit 1
 

@@ -1,6 +1,7 @@
 # Shared helpers for the scripts that run our programs under Wine.
 # Needs BUILD (the Windows build folder) and WORK (a scratch folder).
 set -u
+export LANG="${LANG:-C.UTF-8}"
 
 WINE_ENV=(WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml=")
 TEMPLATE="$BUILD/wine-template"
