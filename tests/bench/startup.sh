@@ -33,9 +33,11 @@ measure() { # label exe
         sum_settled=$(awk -v a="${sum_settled:-0}" -v b="${settled:-0}" 'BEGIN {print a + b}')
         ws=$(sed -n 's/.*working_set_kb=\([0-9]*\).*/\1/p' <<<"$line")
         sum_ms=$(awk -v a="$sum_ms" -v b="${ms:-0}" 'BEGIN {print a + b}')
-        pid=$(pgrep -f "$name" | head -1)
+        # The Windows process itself: its command line begins with its path.
+        pid=$(pgrep -f "^[A-Z]:.*$name" | head -1)
         if [ "$round" = "$ROUNDS" ] && [ -n "$pid" ]; then
             local t0 s0 t1 s1
+            sleep 2 # past whatever the desktop still does about the new icon
             t0=$(cpu_ticks "$pid") s0=$(switches "$pid")
             sleep 10 # the measuring window, not a wait for a condition
             t1=$(cpu_ticks "$pid") s1=$(switches "$pid")
@@ -47,7 +49,7 @@ measure() { # label exe
     eval "${label}_ms=$(awk -v s="$sum_ms" -v n=$ROUNDS 'BEGIN {printf "%.1f", s / n}') ${label}_ws=$ws"
     eval "${label}_settled=$(awk -v s="$sum_settled" -v n=$ROUNDS 'BEGIN {printf "%.1f", s / n}')"
 }
-not_running() { ! pgrep -f "$1" >/dev/null; }
+not_running() { ! pgrep -f "^[A-Z]:.*$1" >/dev/null; }
 
 w wineboot >/dev/null 2>&1 # a warm server for both
 measure lumaro "$BUILD/bin/Lumaro.exe"
