@@ -14,6 +14,11 @@ Control::Control(std::string name, Control* parent) : name_(std::move(name)), pa
     tabOrder_ = static_cast<int>(parent_->children_.size());
     parent_->children_.push_back(this);
     form_ = parent_->form_;
+    // The parent has its window already: this control gets its own the next
+    // time anyone above it asks for a window.
+    if (parent_->peer_)
+        for (Control* above = parent_; above; above = above->parent_)
+            above->unrealizedBelow_ = true;
 }
 
 Control::~Control() {
@@ -108,7 +113,17 @@ void Control::setHint(std::string utf8) {
 platform::Handle Control::handle() {
     if (!peer_)
         realize();
+    else if (unrealizedBelow_)
+        realizeChildren();
     return peer_->handle();
+}
+
+void Control::realizeChildren() {
+    unrealizedBelow_ = false;
+    std::vector<Control*> children = children_;
+    for (Control* child : children)
+        if (!child->peer_ || child->unrealizedBelow_)
+            child->handle();
 }
 
 void Control::realize() {
@@ -117,6 +132,7 @@ void Control::realize() {
     if (peer_)
         return;
     peer_ = createPeer();
+    unrealizedBelow_ = false;
     if (!enabled_)
         peer_->setEnabled(false);
     created();

@@ -98,6 +98,7 @@ protected:
     static bool raise(const std::function<void()>& event);
 
 private:
+    void realizeChildren();
     friend class Form;
     void realize();
     void detach();
@@ -113,6 +114,7 @@ private:
     int tabOrder_ = 0;
     bool tabStop_ = true;
     std::string hint_;
+    bool unrealizedBelow_ = false; // a control below was added after this window
     std::unique_ptr<WindowPeer> peer_;
 };
 

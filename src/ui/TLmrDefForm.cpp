@@ -41,9 +41,6 @@ TLmrDefForm::TLmrDefForm()
     for (int i = 0; i < kRows; ++i)
         layoutRow(i);
     layoutBottom();
-    // Accepting drops makes the windows, so only once every control exists.
-    for (auto& edit : KeyEdit)
-        edit->setDropAccept(true);
     onCreate = [this] { FormCreate(); };
 }
 
@@ -76,6 +73,7 @@ void TLmrDefForm::layoutRow(int i) {
     auto& edit = KeyEdit[i] = std::make_unique<TQelEdit>(letterName("KeyEdit", i), *panel);
     edit->setBounds({20, 4, 230, 20});
     edit->setTabOrder(0);
+    edit->setDropAccept(true);
     edit->OnDropFiles = [this, letter](TQelEdit&, const StringList& flist) {
         KeyEditDropFiles(letter, flist);
     };
