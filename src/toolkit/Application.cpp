@@ -64,6 +64,13 @@ void Application::terminate() {
     backend().postQuit();
 }
 
+void Application::close() {
+    if (mainForm_)
+        mainForm_->close();
+    else
+        terminate();
+}
+
 void Application::processMessages() {
     if (backend().runPending() == LoopStep::Quit)
         terminated_ = true;

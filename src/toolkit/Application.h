@@ -41,6 +41,9 @@ public:
     // also returns once nothing is left to dispatch.
     void run();
     void terminate();
+    // Asked to close the application itself (its hidden window was sent
+    // WM_CLOSE, as a polite kill does): it ends as when its main form closes.
+    void close();
     bool terminated() const { return terminated_; }
     void processMessages();
 

@@ -49,8 +49,9 @@ public:
                                                            platform::Handle parent) = 0;
     virtual std::unique_ptr<WindowPeer> createImageWindow(Image& image,
                                                           platform::Handle parent) = 0;
-    // Returns 0 when the resource cannot be loaded.
-    virtual platform::Handle loadIcon(int resourceId) = 0;
+    // The small one goes on a caption and in the tray, the large one in the
+    // task switcher. Returns 0 when the resource cannot be loaded.
+    virtual platform::Handle loadIcon(int resourceId, IconSize size) = 0;
     virtual void destroyIcon(platform::Handle icon) = 0;
     // Shows the menu at screen coordinates and returns the index of the chosen
     // item, or -1 when the menu was dismissed.

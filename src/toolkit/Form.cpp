@@ -82,8 +82,9 @@ Form::Form(std::string name) : Control(std::move(name)) {
 Form::~Form() {
     Application::instance().removeForm(*this);
     destroyPeer();
-    if (icon_)
-        backend().destroyIcon(icon_);
+    for (platform::Handle icon : {icon_, largeIcon_})
+        if (icon)
+            backend().destroyIcon(icon);
 }
 
 void Form::setCaption(std::string utf8) {
@@ -119,13 +120,15 @@ void Form::bringToFront() {
 }
 
 void Form::setIcon(int resourceId) {
-    platform::Handle previous = icon_;
+    platform::Handle previous[] = {icon_, largeIcon_};
     iconResource_ = resourceId;
-    icon_ = backend().loadIcon(resourceId);
+    icon_ = backend().loadIcon(resourceId, IconSize::Small);
+    largeIcon_ = backend().loadIcon(resourceId, IconSize::Large);
     if (peer())
-        peer()->setIcon(icon_);
-    if (previous)
-        backend().destroyIcon(previous);
+        peer()->setIcon(icon_, largeIcon_);
+    for (platform::Handle icon : previous)
+        if (icon)
+            backend().destroyIcon(icon);
 }
 
 void Form::setBorderStyle(BorderStyle style) {
@@ -180,6 +183,20 @@ bool Form::keyDown(Key key, bool shift) {
         return pressEscape();
     default:
         return focused_ && focused_->reachable() && focused_->handleKey(key);
+    }
+}
+
+bool Form::keyRepeated(Key key, bool shift) {
+    bool onButton = dynamic_cast<Button*>(focused_) != nullptr;
+    switch (key) {
+    case Key::Enter:
+        if (!onButton && focused_ && focused_->reachable())
+            focused_->handleKey(Key::Enter);
+        return true;
+    case Key::Space:
+        return onButton || keyDown(key, shift);
+    default:
+        return keyDown(key, shift);
     }
 }
 

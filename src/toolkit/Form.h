@@ -35,11 +35,14 @@ public:
     void close();
     void bringToFront();
 
-    // Loads the 16 by 16 icon with this resource id from the program's
-    // resources; iconHandle() is 0 if it could not be loaded.
+    // Loads the icon with this resource id from the program's resources, in
+    // both sizes a window shows: iconHandle() is the small one (16 by 16, the
+    // tray's too), largeIconHandle() the 32 by 32 one; 0 if it could not be
+    // loaded.
     void setIcon(int resourceId);
     int iconResource() const { return iconResource_; }
     platform::Handle iconHandle() const { return icon_; }
+    platform::Handle largeIconHandle() const { return largeIcon_; }
 
     BorderStyle borderStyle() const { return borderStyle_; }
     void setBorderStyle(BorderStyle style);
@@ -68,6 +71,9 @@ public:
     // A key the toolkit handles itself (Enter, Esc, Tab, Space, arrows).
     // False when it is left to the focused control's window.
     bool keyDown(Key key, bool shift = false);
+    // The same key again while it is held down. It never presses a button:
+    // only the first press of Enter or Space does.
+    bool keyRepeated(Key key, bool shift = false);
     void focusNext(bool forward = true);
     // The controls Tab visits now, in order.
     std::vector<Control*> tabList() const;
@@ -102,6 +108,7 @@ private:
     std::string caption_;
     int iconResource_ = 0;
     platform::Handle icon_ = 0;
+    platform::Handle largeIcon_ = 0;
     BorderStyle borderStyle_ = BorderStyle::Sizeable;
     bool stayOnTop_ = false;
     FormPosition position_ = FormPosition::Designed;

@@ -26,7 +26,7 @@ std::unique_ptr<WindowPeer> HeadlessBackend::createFormWindow(Form& form, platfo
     auto window = std::make_unique<HeadlessWindow>(*this, &form, owner);
     window->setText(form.caption());
     window->setBounds(form.bounds());
-    window->setIcon(form.iconHandle());
+    window->setIcon(form.iconHandle(), form.largeIconHandle());
     return window;
 }
 
@@ -93,7 +93,7 @@ std::unique_ptr<WindowPeer> HeadlessBackend::createImageWindow(Image& image,
     return childWindow(image, parent);
 }
 
-platform::Handle HeadlessBackend::loadIcon(int resourceId) {
+platform::Handle HeadlessBackend::loadIcon(int resourceId, IconSize) {
     platform::Handle icon = nextHandle_;
     nextHandle_ += 4;
     icons_[icon] = resourceId;
@@ -119,9 +119,12 @@ int HeadlessBackend::trackPopupMenu(const PopupMenu& menu, platform::Handle owne
 std::intptr_t HeadlessBackend::sendMessage(platform::Handle window, unsigned msg,
                                            std::uintptr_t wParam, std::intptr_t lParam) {
     auto found = windows_.find(window);
-    if (found == windows_.end() || !found->second->control())
+    if (found == windows_.end())
         return 0;
-    return found->second->control()->receive(*found->second, msg, wParam, lParam);
+    HeadlessWindow& target = *found->second;
+    if (!target.control())
+        return target.defaultProcedure(msg, wParam, lParam);
+    return target.control()->receive(target, msg, wParam, lParam);
 }
 
 void HeadlessBackend::postMessage(platform::Handle window, unsigned msg, std::uintptr_t wParam,

@@ -1,5 +1,6 @@
 #include "toolkit/HeadlessWindow.h"
 
+#include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/HeadlessBackend.h"
 #include "toolkit/Messages.h"
@@ -26,8 +27,12 @@ void HeadlessWindow::setFocus() {
 }
 
 std::intptr_t HeadlessWindow::defaultProcedure(unsigned msg, std::uintptr_t, std::intptr_t) {
-    if (msg == msg::kClose && form())
+    if (msg != msg::kClose)
+        return 0;
+    if (form())
         form()->close();
+    else if (!control_)
+        Application::instance().close();
     return 0;
 }
 

@@ -22,7 +22,10 @@ public:
     void setVisible(bool visible) override { visible_ = visible; }
     void setEnabled(bool enabled) override { enabled_ = enabled; }
     void bringToFront() override;
-    void setIcon(platform::Handle icon) override { icon_ = icon; }
+    void setIcon(platform::Handle smallIcon, platform::Handle largeIcon) override {
+        icon_ = smallIcon;
+        largeIcon_ = largeIcon;
+    }
     void setFocus() override;
     std::intptr_t defaultProcedure(unsigned msg, std::uintptr_t wParam,
                                    std::intptr_t lParam) override;
@@ -36,6 +39,7 @@ public:
     bool visible() const { return visible_; }
     bool enabled() const { return enabled_; }
     platform::Handle icon() const { return icon_; }
+    platform::Handle largeIcon() const { return largeIcon_; }
 
 private:
     HeadlessBackend& backend_;
@@ -47,6 +51,7 @@ private:
     bool visible_ = false;
     bool enabled_ = true;
     platform::Handle icon_ = 0;
+    platform::Handle largeIcon_ = 0;
 };
 
 } // namespace tk

@@ -9,6 +9,8 @@ namespace tk {
 
 // A property of a control that its window shows and reads again from the
 // control when told that it changed.
+enum class IconSize { Small, Large };
+
 enum class Aspect { Look, ReadOnly, Color, Checked, Range, Position, Hint, Default };
 
 // The realized window of a control: what the portable object asks of it.
@@ -22,7 +24,8 @@ public:
     virtual void setVisible(bool visible) = 0;
     virtual void setEnabled(bool enabled) = 0;
     virtual void bringToFront() = 0;
-    virtual void setIcon(platform::Handle icon) = 0;
+    // Both sizes of a window's icon; 0 for none.
+    virtual void setIcon(platform::Handle smallIcon, platform::Handle largeIcon) = 0;
     virtual void setFocus() {}
     virtual void changed(Aspect) {}
     // What the window does with a message its object left unhandled.

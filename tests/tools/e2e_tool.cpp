@@ -6,7 +6,7 @@
 //   e2e_tool taskbar-created       broadcasts "TaskbarCreated"
 //   e2e_tool menu-visible          exit 0 when a pop-up menu is open
 //   e2e_tool window-visible TITLE  exit 0 when a window so titled is visible
-//   e2e_tool close-window TITLE    posts WM_CLOSE to it
+//   e2e_tool close-window TITLE [CLASS]   posts WM_CLOSE to it, hidden or not
 //   e2e_tool client-origin TITLE [CLIENT_WIDTH]   screen position of its client area
 //   e2e_tool count-visible TITLE [CLIENT_WIDTH]   how many such windows are visible
 //   e2e_tool text-at X Y           the text of the window at that screen point
@@ -151,8 +151,8 @@ int enabledAt(int x, int y) {
     return window && IsWindowEnabled(window) ? 0 : 1;
 }
 
-int closeWindow(const std::wstring& title) {
-    HWND window = windowTitled(title);
+int closeWindow(const std::wstring& title, const std::wstring& windowClass) {
+    HWND window = FindWindowW(windowClass.empty() ? nullptr : windowClass.c_str(), title.c_str());
     return window && PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
 }
 
@@ -254,8 +254,8 @@ int main(int argc, char** argv) {
         return readOnlyAt(std::atoi(argv[2]), std::atoi(argv[3]));
     if (command == "enabled-at" && argc == 4)
         return enabledAt(std::atoi(argv[2]), std::atoi(argv[3]));
-    if (command == "close-window" && argc == 3)
-        return closeWindow(wideArgument(2));
+    if (command == "close-window" && argc >= 3)
+        return closeWindow(wideArgument(2), argc > 3 ? wideArgument(3) : std::wstring());
     if (command == "menu-keys")
         return menuKeys(argc - 2, argv + 2);
     if (command == "post-hotkey" && argc == 4)

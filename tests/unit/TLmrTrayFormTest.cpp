@@ -3,6 +3,7 @@
 #include "app/Lumaro.h"
 #include "fakes/FakeSystem.h"
 #include "toolkit/Application.h"
+#include "toolkit/Messages.h"
 #include "ui/LmrDisplayer.h"
 #include "ui/LmrTrayWindow.h"
 #include "ui/TLmrDefForm.h"
@@ -118,4 +119,17 @@ TEST_F(TrayFormTest, ExitAfterTheShellLostTheIconStillEndsTheProgram) {
     EXPECT_EQ(os.process.exitCode(), std::optional<unsigned>(0));
     EXPECT_EQ(os.desktop.hotKeyCount(), 0u);
     controller = nullptr;
+}
+
+// A polite kill closes the hidden application window too: the program ends
+// as when its main form closes, and the controller stays as it was.
+TEST_F(TrayFormTest, ClosingTheApplicationWindowRemovesTheIconAndEndsTheLoop) {
+    tk::Application& app = tk::Application::instance();
+    app.handle();
+    os.gui.sendMessage(app.handle(), tk::msg::kClose, 0, 0);
+    EXPECT_TRUE(app.terminated());
+    EXPECT_EQ(os.shell.icon(form->handle(), 100), nullptr);
+    EXPECT_EQ(controller->trayWindow()->form(), form);
+    EXPECT_GT(os.desktop.hotKeyCount(), 0u) << "nothing unregistered";
+    EXPECT_EQ(os.process.exitCode(), std::nullopt);
 }

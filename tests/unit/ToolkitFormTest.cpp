@@ -132,19 +132,23 @@ TEST_F(ToolkitFormTest, CloseMessageClosesTheFormAndTheMainFormEndsTheProgram) {
     EXPECT_TRUE(app.terminated());
 }
 
-TEST_F(ToolkitFormTest, IconIsRememberedAndReplacedWithoutLeaking) {
+TEST_F(ToolkitFormTest, IconIsRememberedInBothSizesAndReplacedWithoutLeaking) {
     tk::Form form("TrayForm");
     EXPECT_EQ(form.iconHandle(), 0u);
     form.setIcon(1);
     platform::Handle first = form.iconHandle();
     EXPECT_EQ(form.iconResource(), 1);
     EXPECT_EQ(backend.iconResource(first), 1);
+    EXPECT_EQ(backend.iconResource(form.largeIconHandle()), 1);
+    EXPECT_NE(form.largeIconHandle(), first);
     EXPECT_EQ(windowOf(form).icon(), first);
+    EXPECT_EQ(windowOf(form).largeIcon(), form.largeIconHandle());
 
     form.setIcon(2);
     EXPECT_EQ(windowOf(form).icon(), form.iconHandle());
+    EXPECT_EQ(windowOf(form).largeIcon(), form.largeIconHandle());
     EXPECT_EQ(backend.iconResource(first), 0) << "the replaced icon is freed";
-    EXPECT_EQ(backend.iconCount(), 1u);
+    EXPECT_EQ(backend.iconCount(), 2u);
 }
 
 TEST_F(ToolkitFormTest, DestroyingAFormFreesItsWindowAndIcon) {

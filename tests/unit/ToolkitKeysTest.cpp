@@ -122,6 +122,22 @@ TEST_F(ToolkitKeysTest, EnterGoesToTheEditThenAFocusedButtonThenTheDefaultButton
     EXPECT_EQ(first.text(), "") << "Enter is never typed";
 }
 
+TEST_F(ToolkitKeysTest, ARepeatedEnterOrSpaceReachesTheEditButNeverAButton) {
+    std::vector<char32_t> seen;
+    first.onKeyPress = [&](char32_t& key) { seen.push_back(key); };
+    ok.setDefault(true);
+    first.setFocus();
+    EXPECT_TRUE(form.keyRepeated(tk::Key::Enter)) << "never typed either";
+    EXPECT_FALSE(form.keyRepeated(tk::Key::Space)) << "typed by the edit's window";
+    ok.setFocus();
+    EXPECT_TRUE(form.keyRepeated(tk::Key::Enter));
+    EXPECT_TRUE(form.keyRepeated(tk::Key::Space));
+    EXPECT_TRUE(pressed.empty());
+    EXPECT_EQ(seen, std::vector<char32_t>{13});
+    form.keyRepeated(tk::Key::Tab);
+    EXPECT_EQ(focusName(), "Cancel") << "other keys repeat as pressed";
+}
+
 TEST_F(ToolkitKeysTest, EscapePressesTheCancelButtonFromAnywhere) {
     first.setFocus();
     EXPECT_TRUE(form.keyDown(tk::Key::Escape));

@@ -222,6 +222,21 @@ TEST_F(TLmrDefParamsFormWin32Test, EnterInEachEditMovesTheFocusOnAndInsertsNothi
     EXPECT_EQ(form.modalResult(), tk::ModalResult::None);
 }
 
+TEST_F(TLmrDefParamsFormWin32Test, HeldEnterOrSpaceNeverPressesOk) {
+    HotKey key;
+    form.loadFrom(*launch(key));
+    form.show();
+    form.ExecCmdEdit.setFocus();
+    hold(VK_RETURN, 10);
+    EXPECT_EQ(GetFocus(), hwnd(form.OKButton)) << "the repeats walk the edits";
+    EXPECT_EQ(form.modalResult(), tk::ModalResult::None);
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_SPACE, 0x40000001);
+    app.processMessages();
+    EXPECT_EQ(form.modalResult(), tk::ModalResult::None);
+    hold(VK_SPACE, 5);
+    EXPECT_EQ(form.modalResult(), tk::ModalResult::Ok) << "a first press still does";
+}
+
 TEST_F(TLmrDefParamsFormWin32Test, EscapeAndTheCloseBoxReturnFalseAndLeaveTheRecordAlone) {
     for (bool closeBox : {false, true}) {
         HotKey key;

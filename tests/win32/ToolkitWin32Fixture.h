@@ -39,6 +39,18 @@ protected:
         }
     }
 
+    // Holds a key down: the first press, then its auto-repeats (bit 30 of
+    // lParam set), each to where the keyboard focus is by then, as the system
+    // sends them; then the release.
+    void hold(WPARAM key, int repeats) {
+        for (int i = 0; i <= repeats; ++i) {
+            PostMessageW(GetFocus(), WM_KEYDOWN, key, i == 0 ? 1 : 0x40000001);
+            app.processMessages();
+        }
+        PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
+        app.processMessages();
+    }
+
     std::vector<Box> boxes;
     tk::Win32Backend backend;
     tk::ScopedBackend scope{backend};

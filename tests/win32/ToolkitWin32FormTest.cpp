@@ -2,6 +2,7 @@
 
 #include "toolkit/Form.h"
 #include "toolkit/win32/Dpi.h"
+#include "ui/ResourceIds.h"
 
 #include <stdexcept>
 
@@ -140,10 +141,40 @@ TEST_F(ToolkitWin32Test, CloseBoxOfTheMainFormEndsTheMessageLoop) {
     EXPECT_FALSE(IsWindowVisible(hwndOf(other.handle())));
 }
 
+namespace {
+
+int widthOf(HICON icon) {
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info))
+        return 0;
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+} // namespace
+
+// The caption shows the small one, the task switcher the large one.
+TEST_F(ToolkitWin32Test, FormWindowHasItsIconInBothSizes) {
+    tk::Form form("AboutForm");
+    form.setIcon(LUMARO_ICON_PROGRAM);
+    HWND window = hwndOf(form.handle());
+    auto icon = [&](WPARAM size) {
+        return reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, size, 0));
+    };
+    EXPECT_EQ(icon(ICON_SMALL), reinterpret_cast<HICON>(form.iconHandle()));
+    EXPECT_EQ(icon(ICON_BIG), reinterpret_cast<HICON>(form.largeIconHandle()));
+    EXPECT_EQ(widthOf(icon(ICON_SMALL)), GetSystemMetrics(SM_CXSMICON));
+    EXPECT_EQ(widthOf(icon(ICON_BIG)), GetSystemMetrics(SM_CXICON));
+}
+
 TEST_F(ToolkitWin32Test, MissingIconResourceLeavesNoIcon) {
     tk::Form form("TrayForm");
     form.setIcon(4242);
     EXPECT_EQ(form.iconHandle(), 0u);
+    EXPECT_EQ(form.largeIconHandle(), 0u);
     EXPECT_EQ(form.iconResource(), 4242);
     EXPECT_NE(form.handle(), 0u);
 }

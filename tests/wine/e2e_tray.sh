@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Lumaro.exe as a user meets it: the tray icon, hotkeys that launch and
 # post, combinations held elsewhere, the menu, the help page, a restarted
-# taskbar, a second instance and "Exit".
+# taskbar, a second instance, "Exit" and a polite kill.
 BUILD=$(realpath "${1:?windows build folder}")
 mkdir -p "${2:?scratch folder}"
 WORK=$(realpath "$2")
@@ -128,5 +128,21 @@ check "Exit removes the icon" icons_are 0
 check "every hotkey is free after Exit" w "$TOOLS/e2e_tool.exe" register-all
 registry_dump "$KEY" after.reg
 check "Exit leaves the registry as it was" cmp -s "$WORK/before.reg" "$WORK/after.reg"
+
+# WM_CLOSE to the hidden application window, and taskkill without /F (which
+# posts it to every top-level window, hidden ones too), end Lumaro as closing
+# its main form does: no process is left without its icon.
+start_lumaro THIRD
+wait_for 30 icons_are 1
+check "WM_CLOSE reaches the hidden application window" tool close-window Lumaro TkApplication
+check "closing the application window ends Lumaro with code 0" wait_for 15 exit_code_is THIRD 0
+check "closing the application window removes the icon" icons_are 0
+start_lumaro FOURTH
+wait_for 30 icons_are 1
+click_at "$(icon_x)" 758 1 2
+wait_for 10 def_visible
+w taskkill /im Lumaro.exe >/dev/null 2>&1
+check "taskkill without /F ends Lumaro with code 0" wait_for 15 exit_code_is FOURTH 0
+check "taskkill without /F removes the icon" icons_are 0
 
 report

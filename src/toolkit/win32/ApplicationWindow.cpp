@@ -1,12 +1,20 @@
 #include "toolkit/win32/ApplicationWindow.h"
 
+#include "toolkit/Application.h"
+
 namespace tk {
 
 ApplicationWindow::ApplicationWindow(const std::string& title) {
     create(L"TkApplication", title, WS_POPUP, WS_EX_TOOLWINDOW, Rect{}, nullptr);
 }
 
+// The default would destroy the window, and every form with it, and leave
+// the process running with nothing to show or end it by.
 LRESULT ApplicationWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_CLOSE) {
+        Application::instance().close();
+        return 0;
+    }
     return DefWindowProcW(hwnd(), msg, wParam, lParam);
 }
 

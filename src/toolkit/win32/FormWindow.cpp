@@ -18,8 +18,8 @@ BOOL CALLBACK setFont(HWND child, LPARAM font) {
 FormWindow::FormWindow(Form& form, HWND owner) : form_(form) {
     create(L"TkForm", form.caption(), style(), exStyle(), form.bounds(), owner);
     place(form.bounds());
-    if (form.iconHandle())
-        setIcon(form.iconHandle());
+    if (form.iconHandle() || form.largeIconHandle())
+        setIcon(form.iconHandle(), form.largeIconHandle());
 }
 
 Control* FormWindow::control() const {

@@ -39,14 +39,4 @@ void Tooltip::set(HWND tool, const std::wstring& text) {
         SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-std::wstring Tooltip::textOf(HWND tool) const {
-    wchar_t text[1024] = {};
-    TOOLINFOW info = infoFor(tool, text);
-    if (!tip_ || !SendMessageW(tip_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info)))
-        return {};
-    info.lpszText = text;
-    SendMessageW(tip_, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&info));
-    return text;
-}
-
 } // namespace tk

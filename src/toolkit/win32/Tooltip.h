@@ -17,7 +17,6 @@ public:
     HWND hwnd() const { return tip_; }
     // Adds, changes or (with an empty text) removes the tip of a window.
     void set(HWND tool, const std::wstring& text);
-    std::wstring textOf(HWND tool) const;
 
 private:
     TOOLINFOW infoFor(HWND tool, const wchar_t* text) const;

@@ -79,6 +79,9 @@ std::optional<Key> toolkitKey(WPARAM virtualKey) {
     }
 }
 
+// Set in a WM_KEYDOWN's lParam when the key was already down: auto-repeat.
+constexpr LPARAM kRepeatBit = 1 << 30;
+
 // The keys the toolkit handles go to the form of the window they are for,
 // which has the focus, as keys go to the focus; the rest are left to that
 // window.
@@ -92,10 +95,11 @@ bool handledByForm(const MSG& message) {
     if (!key || !form)
         return false;
     bool shift = GetKeyState(VK_SHIFT) < 0;
+    bool repeat = (message.lParam & kRepeatBit) != 0;
     bool handled = false;
     Application::instance().runGuarded([&] {
         control->focusReceived();
-        handled = form->keyDown(*key, shift);
+        handled = repeat ? form->keyRepeated(*key, shift) : form->keyDown(*key, shift);
     });
     return handled;
 }
@@ -153,9 +157,11 @@ std::unique_ptr<WindowPeer> Win32Backend::createImageWindow(Image& image, platfo
     return std::make_unique<ImageWindow>(image, toHwnd(parent));
 }
 
-platform::Handle Win32Backend::loadIcon(int resourceId) {
+platform::Handle Win32Backend::loadIcon(int resourceId, IconSize size) {
+    bool isSmall = size == IconSize::Small;
     return toHandle(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId), IMAGE_ICON,
-                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                               GetSystemMetrics(isSmall ? SM_CXSMICON : SM_CXICON),
+                               GetSystemMetrics(isSmall ? SM_CYSMICON : SM_CYICON),
                                LR_DEFAULTCOLOR));
 }
 

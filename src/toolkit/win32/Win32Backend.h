@@ -33,7 +33,7 @@ public:
     std::unique_ptr<WindowPeer> createUpDownWindow(UpDown& upDown,
                                                    platform::Handle parent) override;
     std::unique_ptr<WindowPeer> createImageWindow(Image& image, platform::Handle parent) override;
-    platform::Handle loadIcon(int resourceId) override;
+    platform::Handle loadIcon(int resourceId, IconSize size) override;
     void destroyIcon(platform::Handle icon) override;
     int trackPopupMenu(const PopupMenu& menu, platform::Handle owner, int x, int y) override;
     std::intptr_t sendMessage(platform::Handle window, unsigned msg, std::uintptr_t wParam,

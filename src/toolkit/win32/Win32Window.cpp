@@ -81,8 +81,9 @@ void Win32Window::bringToFront() {
     SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-void Win32Window::setIcon(platform::Handle icon) {
-    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(icon));
+void Win32Window::setIcon(platform::Handle smallIcon, platform::Handle largeIcon) {
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(smallIcon));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, static_cast<LPARAM>(largeIcon));
 }
 
 void Win32Window::setFocus() {

@@ -22,7 +22,7 @@ public:
     void setVisible(bool visible) override;
     void setEnabled(bool enabled) override;
     void bringToFront() override;
-    void setIcon(platform::Handle icon) override;
+    void setIcon(platform::Handle smallIcon, platform::Handle largeIcon) override;
     void setFocus() override;
     std::intptr_t defaultProcedure(unsigned msg, std::uintptr_t wParam,
                                    std::intptr_t lParam) override;
