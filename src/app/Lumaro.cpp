@@ -3,16 +3,13 @@
 #include "app/HotKeyAccessCtrl.h"
 #include "model/HotKeyList.h"
 #include "model/QelRegistry.h"
+#include "platform/HotKeyApi.h"
 #include "platform/ShellApi.h"
 #include "ui/LmrAboutBox.h"
 #include "ui/LmrDisplayer.h"
 #include "ui/LmrTrayWindow.h"
 
 #include <memory>
-
-namespace {
-constexpr unsigned kWmHotKey = 0x0312;
-}
 
 // The order matters: the tray form must be the first form (the main form),
 // and the registration needs its window.
@@ -105,5 +102,6 @@ void Lumaro::launch(const HotKey& key) {
 void Lumaro::postShellHotKey(int id) {
     platform::Handle shell = platform::shellApi().FindWindowA("ProgMan", nullptr);
     if (shell != 0)
-        platform::shellApi().PostMessageA(shell, kWmHotKey, static_cast<std::uintptr_t>(id), 0);
+        platform::shellApi().PostMessageA(shell, platform::kWmHotKey,
+                                          static_cast<std::uintptr_t>(id), 0);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "model/QelRegistrySerializable.h"
+#include "platform/ShellApi.h"
 
 #include <string>
 
@@ -54,7 +55,7 @@ public:
     static bool isBindExtra(int code) { return (code & 7) == 2; }
     static int bindIdOfExtra(int code) { return (code >> 3) & 31; }
 
-    static constexpr int kDefaultShowCmd = 5;
+    static constexpr int kDefaultShowCmd = platform::kSwShow;
 
     void save(QelRegistry& registry) override;
     void load(QelRegistry& registry) override;

@@ -5,6 +5,10 @@
 
 namespace platform {
 
+// WM_HOTKEY: what the system posts for a registered combination, and what
+// the shell's program-manager window takes for its own hotkeys.
+constexpr unsigned kWmHotKey = 0x0312;
+
 constexpr unsigned kModAlt = 0x1;
 constexpr unsigned kModControl = 0x2;
 constexpr unsigned kModShift = 0x4;

@@ -31,7 +31,11 @@ constexpr unsigned kNifMessage = 0x1;
 constexpr unsigned kNifIcon = 0x2;
 constexpr unsigned kNifTip = 0x4;
 
+// Show commands, as ShellExecuteA and ShowWindow take them.
 constexpr int kSwHide = 0;
+constexpr int kSwShowMaximized = 3;
+constexpr int kSwShow = 5;
+constexpr int kSwMinimize = 6;
 
 // Shell launching, window lookup and messaging, and the tray, one for one
 // with the ANSI Win32 functions. ShellExecuteA gives its HINSTANCE as an

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kDefaultShowCmd = 5;
-
 tk::Glyph ellipsisGlyph() {
     return tk::Glyph({"kk.kk.kk", "kk.kk.kk"}, {{'k', 0x000000}});
 }
@@ -123,7 +121,7 @@ void TLmrDefForm::FormCreate() {
         rowDirectory[i].clear();
         rowParameters[i].clear();
         rowExtra[i] = 0;
-        rowShowCmd[i] = kDefaultShowCmd;
+        rowShowCmd[i] = HotKey::kDefaultShowCmd;
     }
     paramsForm = &tk::Application::instance().createForm<TLmrDefParamsForm>();
 }
@@ -218,7 +216,7 @@ void TLmrDefForm::setRowExtra(char letter, int extra) {
 
 int TLmrDefForm::rowShowCmdOf(char letter) const {
     int i = rowIndex(letter);
-    return i < 0 ? kDefaultShowCmd : rowShowCmd[i];
+    return i < 0 ? HotKey::kDefaultShowCmd : rowShowCmd[i];
 }
 
 void TLmrDefForm::setRowShowCmd(char letter, int showCmd) {
@@ -277,7 +275,7 @@ void TLmrDefForm::showBanner(char letter, const std::string& banner, bool readOn
     edit->setHint(banner);
     setRowDirectory(letter, "");
     setRowParameters(letter, "");
-    setRowShowCmd(letter, kDefaultShowCmd);
+    setRowShowCmd(letter, HotKey::kDefaultShowCmd);
     setRowReadOnly(letter, readOnly);
 }
 
@@ -316,7 +314,7 @@ void TLmrDefForm::dropOnRow(char letter, const StringList& flist) {
     key->setDirectory("");
     key->setParameters("");
     key->setLaunch();
-    key->setShowCmd(kDefaultShowCmd);
+    key->setShowCmd(HotKey::kDefaultShowCmd);
     runParamsDialog(key.get());
 }
 
@@ -329,7 +327,7 @@ void TLmrDefForm::runParamsDialog(HotKey* key) {
 
 // Enter never inserts anything and never presses OK: it moves to OK.
 void TLmrDefForm::KeyEditKeyPress(char32_t& key) {
-    if (key == 13) {
+    if (key == tk::kCharEnter) {
         OkButton.setFocus();
         key = 0;
     }

@@ -1,6 +1,7 @@
 #include "ui/TLmrDefParamsForm.h"
 
 #include "model/HotKey.h"
+#include "platform/ShellApi.h"
 #include "toolkit/AnsiText.h"
 #include "ui/ResourceIds.h"
 
@@ -11,9 +12,6 @@
 namespace {
 
 constexpr int kOtherBindItem = 10;
-constexpr int kShowNormal = 5;
-constexpr int kShowMinimized = 6;
-constexpr int kShowMaximized = 3;
 
 tk::Glyph openFolderGlyph() {
     return tk::Glyph(
@@ -243,9 +241,9 @@ void TLmrDefParamsForm::selectBind(int identifier) {
 }
 
 void TLmrDefParamsForm::selectWindowSize(int showCmd) {
-    if (showCmd == kShowMinimized)
+    if (showCmd == platform::kSwMinimize)
         WindowSizeRadioGroup.setItemIndex(1);
-    else if (showCmd == kShowMaximized)
+    else if (showCmd == platform::kSwShowMaximized)
         WindowSizeRadioGroup.setItemIndex(2);
     else
         WindowSizeRadioGroup.setItemIndex(0);
@@ -254,11 +252,11 @@ void TLmrDefParamsForm::selectWindowSize(int showCmd) {
 int TLmrDefParamsForm::windowSizeShowCmd() const {
     switch (WindowSizeRadioGroup.itemIndex()) {
     case 1:
-        return kShowMinimized;
+        return platform::kSwMinimize;
     case 2:
-        return kShowMaximized;
+        return platform::kSwShowMaximized;
     default:
-        return kShowNormal;
+        return platform::kSwShow;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "ui/TLmrTrayForm.h"
 
+#include "platform/HotKeyApi.h"
 #include "platform/ProcessApi.h"
 #include "platform/ShellApi.h"
 #include "ui/LmrTrayWindow.h"
@@ -9,11 +10,8 @@
 
 namespace {
 
-constexpr unsigned kWmHotKey = 0x0312;
 constexpr unsigned kWmLButtonDblClk = 0x0203;
 constexpr unsigned kWmRButtonDown = 0x0204;
-constexpr unsigned kModAlt = 1, kModControl = 2, kModShift = 4, kModWin = 8;
-constexpr int kSwShow = 5;
 
 } // namespace
 
@@ -56,7 +54,7 @@ bool TLmrTrayForm::handleMessage(unsigned msg, std::uintptr_t, std::intptr_t lPa
     if (onTaskbarCreated(msg))
         return true;
     switch (msg) {
-    case kWmHotKey:
+    case platform::kWmHotKey:
         onHotKeyMessage(lParam);
         return true;
     case kTrayCallbackMessage:
@@ -71,10 +69,10 @@ bool TLmrTrayForm::handleMessage(unsigned msg, std::uintptr_t, std::intptr_t lPa
 void TLmrTrayForm::onHotKeyMessage(std::intptr_t lParam) {
     unsigned modifiers = static_cast<unsigned>(lParam) & 0xFFFF;
     unsigned key = (static_cast<unsigned>(lParam) >> 16) & 0xFFFF;
-    if (!(modifiers & kModWin) || !trayWindow)
+    if (!(modifiers & platform::kModWin) || !trayWindow)
         return;
-    trayWindow->executeHotKey(static_cast<char>(key & 0xFF), modifiers & kModControl,
-                              modifiers & kModAlt, modifiers & kModShift);
+    trayWindow->executeHotKey(static_cast<char>(key & 0xFF), modifiers & platform::kModControl,
+                              modifiers & platform::kModAlt, modifiers & platform::kModShift);
 }
 
 void TLmrTrayForm::onTrayNotify(std::intptr_t lParam) {
@@ -111,7 +109,8 @@ void TLmrTrayForm::DefineMenuItemClick() {
 }
 
 void TLmrTrayForm::HelpMenuItemClick() {
-    platform::shellApi().ShellExecuteA(handle(), "Open", "Lumaro.html", nullptr, nullptr, kSwShow);
+    platform::shellApi().ShellExecuteA(handle(), "Open", "Lumaro.html", nullptr, nullptr,
+                                       platform::kSwShow);
 }
 
 void TLmrTrayForm::AboutMenuItemClick() {

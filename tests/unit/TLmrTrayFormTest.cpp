@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr unsigned kWmHotKey = 0x0312;
 constexpr std::intptr_t kRButtonDown = 0x0204, kRButtonUp = 0x0205, kLButtonDown = 0x0201,
                         kLButtonDblClk = 0x0203;
 
@@ -52,11 +51,11 @@ protected:
 } // namespace
 
 TEST_F(TrayFormTest, HotKeyMessagesAreDecodedFromLParamAndNeedTheWindowsKey) {
-    form->dispatch(kWmHotKey, 0xC001, hotKeyParam(8, 'A'));
-    form->dispatch(kWmHotKey, 0xC001, hotKeyParam(8 | 2, 'B'));
-    form->dispatch(kWmHotKey, 0xC001, hotKeyParam(2, 'B'));
-    form->dispatch(kWmHotKey, 0, hotKeyParam(0, 'A'));
-    form->dispatch(kWmHotKey, 0, hotKeyParam(8 | 1, 'A'));
+    form->dispatch(platform::kWmHotKey, 0xC001, hotKeyParam(8, 'A'));
+    form->dispatch(platform::kWmHotKey, 0xC001, hotKeyParam(8 | 2, 'B'));
+    form->dispatch(platform::kWmHotKey, 0xC001, hotKeyParam(2, 'B'));
+    form->dispatch(platform::kWmHotKey, 0, hotKeyParam(0, 'A'));
+    form->dispatch(platform::kWmHotKey, 0, hotKeyParam(8 | 1, 'A'));
     ASSERT_EQ(os.shell.launches().size(), 2u);
     EXPECT_EQ(os.shell.launches()[0].file, "a.exe");
     EXPECT_EQ(os.shell.launches()[1].file, "b.exe");

@@ -4,6 +4,10 @@
 
 namespace platform {
 
+static_assert(kWmHotKey == WM_HOTKEY);
+static_assert(kModAlt == MOD_ALT && kModControl == MOD_CONTROL && kModShift == MOD_SHIFT);
+static_assert(kModWin == MOD_WIN && kModNoRepeat == MOD_NOREPEAT);
+
 namespace {
 
 HWND hwndOf(Handle h) {

@@ -11,6 +11,8 @@ namespace platform {
 static_assert(sizeof(NotifyIconDataA) == NOTIFYICONDATAA_V1_SIZE);
 static_assert(offsetof(NotifyIconDataA, hIcon) == offsetof(NOTIFYICONDATAA, hIcon));
 static_assert(offsetof(NotifyIconDataA, szTip) == offsetof(NOTIFYICONDATAA, szTip));
+static_assert(kSwHide == SW_HIDE && kSwShowMaximized == SW_SHOWMAXIMIZED);
+static_assert(kSwShow == SW_SHOW && kSwMinimize == SW_MINIMIZE);
 
 namespace {
 

@@ -79,6 +79,9 @@ std::optional<Key> toolkitKey(WPARAM virtualKey) {
     }
 }
 
+// The character WM_CHAR carries for the Enter key.
+static_assert(kCharEnter == VK_RETURN);
+
 // Set in a WM_KEYDOWN's lParam when the key was already down: auto-repeat.
 constexpr LPARAM kRepeatBit = 1 << 30;
 
