@@ -39,9 +39,12 @@ Lumaro::~Lumaro() {
     accessCtrl_ = nullptr;
 }
 
+// The copy is made before the old list goes: a copy that fails leaves the
+// installed definitions as they were.
 void Lumaro::setHotKeyList(const HotKeyList* list) {
+    auto* copy = new HotKeyList(list);
     delete hotKeyList_;
-    hotKeyList_ = new HotKeyList(list);
+    hotKeyList_ = copy;
     accessCtrl_->synchronize(hotKeyList_);
     if (displayer_)
         displayer_->setHotKeyList(hotKeyList_);

@@ -22,9 +22,12 @@ LmrDisplayer::~LmrDisplayer() {
     workingList_ = nullptr;
 }
 
+// The copy is made before the old list goes: a copy that fails leaves the
+// working list as it was.
 void LmrDisplayer::setHotKeyList(const HotKeyList* list) {
+    auto* copy = new HotKeyList(list);
     delete workingList_;
-    workingList_ = new HotKeyList(list);
+    workingList_ = copy;
     form_->setPage(false, false, false);
     showPage();
 }
