@@ -17,12 +17,22 @@ template <typename Visit> void HotKeyAccessCtrl::forEachCombination(Visit visit)
 
 HotKeyAccessCtrl::HotKeyAccessCtrl(platform::Handle window, std::string prefix)
     : window_(window), prefix_(std::move(prefix)), noRepeat_(platform::kModNoRepeat) {
-    forEachCombination([this](char letter, bool ctrl, bool alt, bool shift) {
-        createAndProbe(letter, ctrl, alt, shift);
-    });
+    try {
+        forEachCombination([this](char letter, bool ctrl, bool alt, bool shift) {
+            createAndProbe(letter, ctrl, alt, shift);
+        });
+    } catch (...) {
+        // Atoms outlive the process: what a failed start took must go back.
+        release();
+        throw;
+    }
 }
 
 HotKeyAccessCtrl::~HotKeyAccessCtrl() {
+    release();
+}
+
+void HotKeyAccessCtrl::release() {
     unregisterAll();
     forEachCombination([this](char letter, bool ctrl, bool alt, bool shift) {
         hotKeyApi().GlobalDeleteAtom(atoms_[slotOf(letter, ctrl, alt, shift)]);

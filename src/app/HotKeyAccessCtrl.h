@@ -36,6 +36,7 @@ private:
     template <typename Visit> static void forEachCombination(Visit visit);
     static unsigned modifiersOf(bool ctrl, bool alt, bool shift);
     void createAndProbe(char letter, bool ctrl, bool alt, bool shift);
+    void release();
     bool synchronizeOne(const HotKeyList* list, char letter, bool ctrl, bool alt, bool shift);
     bool registerWithSystem(int slot, unsigned modifiers, char letter);
 
