@@ -7,7 +7,12 @@
 #include "ui/TLmrDefForm.h"
 
 LmrDisplayer::LmrDisplayer(Lumaro* owner) : owner_(owner), workingList_(new HotKeyList()) {
-    form_ = &tk::Application::instance().createForm<TLmrDefForm>();
+    try {
+        form_ = &tk::Application::instance().createForm<TLmrDefForm>();
+    } catch (...) {
+        delete workingList_;
+        throw;
+    }
     form_->setDisplayer(this);
 }
 
