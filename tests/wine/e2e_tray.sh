@@ -46,6 +46,7 @@ wait_for 20 test -f "$PROGMAN_LOG.ready"
 
 start_lumaro FIRST
 check "the tray icon appears" wait_for 30 icons_are 1
+wait_for 30 lumaro_settled
 screenshot tray-icon
 
 press super+a
