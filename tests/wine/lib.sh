@@ -102,6 +102,18 @@ press() {
     xdotool key "$1"
 }
 
+# The first key a freshly started desktop gets is now and then lost: press
+# again, at most twice more, until the condition holds.
+press_until() { # keys, then a condition
+    local keys=$1 attempt
+    shift
+    for attempt in 1 2 3; do
+        press "$keys"
+        wait_for 3 "$@" && return 0
+    done
+    return 1
+}
+
 click_at() { # x y button [repeat]
     local desk
     desk=$(desktop_window)
@@ -175,29 +187,16 @@ choose_from_menu() { # keys...
 }
 
 # With TRACE_FILE set, Wine's keyboard trace (every hotkey registration with
-# its modifiers) goes there. Appended, never truncated: /dev/stderr is the
-# script's log, which a truncating open would wipe from under its own writes.
+# its modifiers) goes there.
 start_lumaro() { # name of the variable to receive the pid
-    local env=("${WINE_ENV[@]}") trace=/dev/stderr
     if [ -n "${TRACE_FILE:-}" ]; then
-        env=(WINEDEBUG=trace+keyboard "${WINE_ENV[@]:1}") trace=$TRACE_FILE
-        : >"$trace"
+        (cd "$APP" && env WINEDEBUG=trace+keyboard "${WINE_ENV[@]:1}" timeout 300 wine Lumaro.exe \
+            2>"$TRACE_FILE"; echo $? >"$WORK/exit-$1") &
+    else
+        (cd "$APP" && env "${WINE_ENV[@]}" timeout 300 wine Lumaro.exe; echo $? >"$WORK/exit-$1") &
     fi
-    (cd "$APP" && env "${env[@]}" timeout 300 wine Lumaro.exe 2>>"$trace"; echo $? >"$WORK/exit-$1") &
     PIDS+=($!)
     eval "$1=$!"
-}
-
-# The newest Lumaro has finished starting (the probes and the registration
-# are done, and until then it ignores hotkeys) once its process has stopped
-# using the CPU. Under Wine the process's command line is the exe's name
-# or its Windows path.
-lumaro_settled() {
-    local pid ticks
-    pid=$(pgrep -n -f '^([A-Za-z]:.*\\)?Lumaro\.exe( |$)') || return 1
-    ticks=$(cat /proc/"$pid"/task/*/stat 2>/dev/null | awk '{t += $14 + $15} END {print t + 0}')
-    sleep 0.3
-    [ "$(cat /proc/"$pid"/task/*/stat 2>/dev/null | awk '{t += $14 + $15} END {print t + 0}')" = "$ticks" ]
 }
 
 # The definition window, told from the other windows titled "Lumaro" by its
