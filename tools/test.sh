@@ -148,6 +148,10 @@ if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake"
     kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
     XVFB_PID=
     unset DISPLAY
+    zip="$B/win/Lumaro-4.00-win32.zip"
+    echo "release: $(basename "$zip") $(stat -c %s "$zip" 2>/dev/null || echo '?') bytes," \
+        "Lumaro.exe $(stat -c %s "$B/win/bin/Lumaro.exe" 2>/dev/null || echo '?') bytes" \
+        "(sha256 $(cut -c1-16 "$zip.sha256" 2>/dev/null)...)"
     for bench in tests/bench/*.sh; do
         timeout 600 bash "$bench" "$B/win" "$B/win/work/bench-$(basename "$bench" .sh)" 2>&1 |
             grep -v '^wine: '
