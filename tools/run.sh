@@ -20,7 +20,7 @@ if ! { cmake -S "$ROOT" -B "$B/win" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake
     tail -n 40 "$B/logs/run-configure.log" "$B/logs/run-build.log"
     exit 1
 fi
-echo "The release is $B/win/Lumaro-4.00-win32.zip (SHA-256 beside it)."
+echo "The release is $(ls "$B"/win/Lumaro-*-win32.zip | head -1) (SHA-256 beside it)."
 
 BUILD="$B/win" WORK="$B/win/run"
 mkdir -p "$WORK"

@@ -148,7 +148,7 @@ if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake"
     kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
     XVFB_PID=
     unset DISPLAY
-    zip="$B/win/Lumaro-4.00-win32.zip"
+    zip=$(ls "$B"/win/Lumaro-*-win32.zip 2>/dev/null | head -1)
     echo "release: $(basename "$zip") $(stat -c %s "$zip" 2>/dev/null || echo '?') bytes," \
         "Lumaro.exe $(stat -c %s "$B/win/bin/Lumaro.exe" 2>/dev/null || echo '?') bytes" \
         "(sha256 $(cut -c1-16 "$zip.sha256" 2>/dev/null)...)"
