@@ -16,13 +16,23 @@ template <typename Visit> void HotKeyAccessCtrl::forEachCombination(Visit visit)
 }
 
 HotKeyAccessCtrl::HotKeyAccessCtrl(platform::Handle window, std::string prefix)
-    : window_(window), prefix_(std::move(prefix)) {
-    forEachCombination([this](char letter, bool ctrl, bool alt, bool shift) {
-        createAndProbe(letter, ctrl, alt, shift);
-    });
+    : window_(window), prefix_(std::move(prefix)), noRepeat_(platform::kModNoRepeat) {
+    try {
+        forEachCombination([this](char letter, bool ctrl, bool alt, bool shift) {
+            createAndProbe(letter, ctrl, alt, shift);
+        });
+    } catch (...) {
+        // Atoms outlive the process: what a failed start took must go back.
+        release();
+        throw;
+    }
 }
 
 HotKeyAccessCtrl::~HotKeyAccessCtrl() {
+    release();
+}
+
+void HotKeyAccessCtrl::release() {
     unregisterAll();
     forEachCombination([this](char letter, bool ctrl, bool alt, bool shift) {
         hotKeyApi().GlobalDeleteAtom(atoms_[slotOf(letter, ctrl, alt, shift)]);
@@ -81,11 +91,25 @@ bool HotKeyAccessCtrl::registerHotKey(char letter, bool ctrl, bool alt, bool shi
         return false;
     if (registered_[slot])
         return true;
-    bool ok = hotKeyApi().RegisterHotKey(window_, atoms_[slot], modifiersOf(ctrl, alt, shift),
-                                         static_cast<unsigned char>(letter));
+    bool ok = registerWithSystem(slot, modifiersOf(ctrl, alt, shift), letter);
     registered_[slot] = ok;
     usable_[slot] = ok;
     return ok;
+}
+
+// Windows before 7 does not know MOD_NOREPEAT and reports an invalid
+// parameter; there the combination is tried again without it, and the flag
+// is left out from then on, so that it never makes a combination unusable.
+bool HotKeyAccessCtrl::registerWithSystem(int slot, unsigned modifiers, char letter) {
+    unsigned vk = static_cast<unsigned char>(letter);
+    if (hotKeyApi().RegisterHotKey(window_, atoms_[slot], modifiers | noRepeat_, vk))
+        return true;
+    if (noRepeat_ == 0 || hotKeyApi().GetLastError() != platform::kErrorInvalidParameter)
+        return false;
+    if (!hotKeyApi().RegisterHotKey(window_, atoms_[slot], modifiers, vk))
+        return false;
+    noRepeat_ = 0;
+    return true;
 }
 
 bool HotKeyAccessCtrl::unregisterHotKey(char letter, bool ctrl, bool alt, bool shift) {

@@ -36,11 +36,16 @@ private:
     template <typename Visit> static void forEachCombination(Visit visit);
     static unsigned modifiersOf(bool ctrl, bool alt, bool shift);
     void createAndProbe(char letter, bool ctrl, bool alt, bool shift);
+    void release();
     bool synchronizeOne(const HotKeyList* list, char letter, bool ctrl, bool alt, bool shift);
+    bool registerWithSystem(int slot, unsigned modifiers, char letter);
 
     platform::Handle window_;
     std::array<bool, kSlotCount> usable_{};
     std::array<bool, kSlotCount> registered_{};
     std::array<std::uint16_t, kSlotCount> atoms_{};
     std::string prefix_;
+    // Added to every registration so that a held combination fires once;
+    // dropped for good once the system refuses it.
+    unsigned noRepeat_;
 };

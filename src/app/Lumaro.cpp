@@ -14,16 +14,44 @@ namespace {
 constexpr unsigned kWmHotKey = 0x0312;
 }
 
+Lumaro::Lumaro() {
+    try {
+        build();
+    } catch (...) {
+        abandon();
+        throw;
+    }
+}
+
 // The order matters: the tray form must be the first form (the main form),
 // and the registration needs its window.
-Lumaro::Lumaro() {
+void Lumaro::build() {
     trayWindow_ = new LmrTrayWindow(this);
     aboutBox_ = new LmrAboutBox(this);
     accessCtrl_ = new HotKeyAccessCtrl(trayWindow_->windowHandle(), kAtomPrefix);
     displayer_ = new LmrDisplayer(this);
-    HotKeyList* stored = loadHotKeyList();
-    setHotKeyList(stored);
-    delete stored;
+    std::unique_ptr<HotKeyList> stored(loadHotKeyList());
+    setHotKeyList(stored.get());
+    trayWindow_->ownerStarted();
+}
+
+// A failed start is shown in an error box, whose message loop would deliver
+// a click on the icon or a hotkey to what was built so far: take it all down
+// first, give the hotkeys and atoms back, and leave the tray form inert.
+void Lumaro::abandon() noexcept {
+    delete displayer_;
+    displayer_ = nullptr;
+    delete aboutBox_;
+    aboutBox_ = nullptr;
+    delete accessCtrl_;
+    accessCtrl_ = nullptr;
+    delete hotKeyList_;
+    hotKeyList_ = nullptr;
+    if (trayWindow_) {
+        trayWindow_->abandonOwner();
+        delete trayWindow_;
+        trayWindow_ = nullptr;
+    }
 }
 
 Lumaro::~Lumaro() {
@@ -39,9 +67,12 @@ Lumaro::~Lumaro() {
     accessCtrl_ = nullptr;
 }
 
+// The copy is made before the old list goes: a copy that fails leaves the
+// installed definitions as they were.
 void Lumaro::setHotKeyList(const HotKeyList* list) {
+    auto* copy = new HotKeyList(list);
     delete hotKeyList_;
-    hotKeyList_ = new HotKeyList(list);
+    hotKeyList_ = copy;
     accessCtrl_->synchronize(hotKeyList_);
     if (displayer_)
         displayer_->setHotKeyList(hotKeyList_);

@@ -36,6 +36,8 @@ public:
     static constexpr const char* kItemName = "HotKey";
 
 private:
+    void build();
+    void abandon() noexcept;
     void launch(const class HotKey& key);
     void postShellHotKey(int id);
 

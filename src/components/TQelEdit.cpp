@@ -19,8 +19,12 @@ private:
     platform::Handle drop_;
 };
 
-// Longer names cannot be given a buffer of their length plus 11.
-constexpr unsigned kLongestName = std::numeric_limits<unsigned>::max() - 11;
+// The shell may count a name's length in characters, and a character takes
+// up to 4 bytes in the ANSI code page (UTF-8); the buffer allows for that and
+// keeps the slack of 10 the shell's own samples give.
+constexpr unsigned kBytesPerCharacter = 4;
+constexpr unsigned kSlack = 10;
+constexpr unsigned kLongestName = (std::numeric_limits<unsigned>::max() - kSlack - 1) / 4;
 
 } // namespace
 
@@ -57,8 +61,9 @@ TQelEdit::StringList TQelEdit::queryNames(platform::Handle drop) {
         unsigned length = api.DragQueryFileA(drop, i, nullptr, 0);
         if (length > kLongestName)
             continue;
-        std::vector<char> buffer(std::size_t{length} + 11, '\0');
-        api.DragQueryFileA(drop, i, buffer.data(), length + 10);
+        unsigned size = length * kBytesPerCharacter + kSlack;
+        std::vector<char> buffer(std::size_t{size} + 1, '\0');
+        api.DragQueryFileA(drop, i, buffer.data(), size);
         // An empty name is no file: Wine reports one for a drop without names.
         if (buffer[0] != '\0')
             names.emplace_back(buffer.data());

@@ -11,6 +11,7 @@ constexpr unsigned kModShift = 0x4;
 constexpr unsigned kModWin = 0x8;
 constexpr unsigned kModNoRepeat = 0x4000;
 
+constexpr Dword kErrorInvalidParameter = 87;
 constexpr Dword kErrorInvalidWindowHandle = 1400;
 constexpr Dword kErrorHotkeyAlreadyRegistered = 1409;
 constexpr Dword kErrorHotkeyNotRegistered = 1419;

@@ -14,6 +14,8 @@
 #include "toolkit/RadioGroup.h"
 #include "toolkit/UpDown.h"
 
+#include <stdexcept>
+
 namespace tk {
 
 std::unique_ptr<WindowPeer> HeadlessBackend::createApplicationWindow(const std::string& title) {
@@ -22,7 +24,13 @@ std::unique_ptr<WindowPeer> HeadlessBackend::createApplicationWindow(const std::
     return window;
 }
 
+void HeadlessBackend::countCreation() {
+    if (creationsToFailure_ != 0 && --creationsToFailure_ == 0)
+        throw std::runtime_error("The window cannot be created");
+}
+
 std::unique_ptr<WindowPeer> HeadlessBackend::createFormWindow(Form& form, platform::Handle owner) {
+    countCreation();
     auto window = std::make_unique<HeadlessWindow>(*this, &form, owner);
     window->setText(form.caption());
     window->setBounds(form.bounds());
@@ -32,6 +40,7 @@ std::unique_ptr<WindowPeer> HeadlessBackend::createFormWindow(Form& form, platfo
 
 std::unique_ptr<WindowPeer> HeadlessBackend::childWindow(Control& control,
                                                          platform::Handle parent) {
+    countCreation();
     auto window = std::make_unique<HeadlessWindow>(*this, &control, parent);
     window->setBounds(control.bounds());
     return window;
@@ -153,6 +162,10 @@ void HeadlessBackend::postQuit() {
 
 void HeadlessBackend::errorBox(const std::string& text, const std::string& caption) {
     errorBoxes_.push_back({text, caption});
+    if (!errorBoxDriver_)
+        return;
+    errorBoxDriver_();
+    runPending();
 }
 
 void HeadlessBackend::runModal(Form& form) {

@@ -33,6 +33,9 @@ public:
     // Returns the name of the item to choose; "" dismisses the menu.
     using MenuDriver = std::function<std::string(const PopupMenu&)>;
     using ModalDriver = std::function<void(Form&)>;
+    // Runs while an error box is up; what it posts, the box's own message
+    // loop delivers, as MessageBox does.
+    using ErrorBoxDriver = std::function<void()>;
 
     std::unique_ptr<WindowPeer> createApplicationWindow(const std::string& title) override;
     std::unique_ptr<WindowPeer> createFormWindow(Form& form, platform::Handle owner) override;
@@ -69,6 +72,9 @@ public:
     const std::vector<MenuShown>& menusShown() const { return menusShown_; }
     void setMenuDriver(MenuDriver driver) { menuDriver_ = std::move(driver); }
     void setModalDriver(ModalDriver driver) { modalDriver_ = std::move(driver); }
+    void setErrorBoxDriver(ErrorBoxDriver driver) { errorBoxDriver_ = std::move(driver); }
+    // The n-th window made from now on (1-based) fails with an exception.
+    void failWindowCreation(std::size_t n) { creationsToFailure_ = n; }
     // For the modal loop: hands the shown form to the driver. False when there
     // is no driver.
     bool driveModal(Form& form);
@@ -104,6 +110,7 @@ private:
     };
     void deliver(const Posted& posted);
     std::unique_ptr<WindowPeer> childWindow(Control& control, platform::Handle parent);
+    void countCreation();
 
     std::deque<Posted> queue_;
     std::map<platform::Handle, HeadlessWindow*> windows_;
@@ -116,6 +123,8 @@ private:
     std::vector<MenuShown> menusShown_;
     MenuDriver menuDriver_;
     ModalDriver modalDriver_;
+    ErrorBoxDriver errorBoxDriver_;
+    std::size_t creationsToFailure_ = 0;
 };
 
 } // namespace tk

@@ -7,7 +7,12 @@
 #include "ui/TLmrDefForm.h"
 
 LmrDisplayer::LmrDisplayer(Lumaro* owner) : owner_(owner), workingList_(new HotKeyList()) {
-    form_ = &tk::Application::instance().createForm<TLmrDefForm>();
+    try {
+        form_ = &tk::Application::instance().createForm<TLmrDefForm>();
+    } catch (...) {
+        delete workingList_;
+        throw;
+    }
     form_->setDisplayer(this);
 }
 
@@ -22,9 +27,12 @@ LmrDisplayer::~LmrDisplayer() {
     workingList_ = nullptr;
 }
 
+// The copy is made before the old list goes: a copy that fails leaves the
+// working list as it was.
 void LmrDisplayer::setHotKeyList(const HotKeyList* list) {
+    auto* copy = new HotKeyList(list);
     delete workingList_;
-    workingList_ = new HotKeyList(list);
+    workingList_ = copy;
     form_->setPage(false, false, false);
     showPage();
 }

@@ -29,6 +29,11 @@ void LmrTrayWindow::executeHotKey(char letter, bool ctrl, bool alt, bool shift) 
         owner_->executeHotKey(letter, ctrl, alt, shift);
 }
 
+void LmrTrayWindow::abandonOwner() {
+    owner_ = nullptr;
+    form_->retire();
+}
+
 platform::Handle LmrTrayWindow::windowHandle() {
     return form_->handle();
 }

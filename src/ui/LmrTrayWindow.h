@@ -17,6 +17,13 @@ public:
     void showAboutBox();
     void executeHotKey(char letter, bool ctrl, bool alt, bool shift);
     platform::Handle windowHandle();
+    // For a controller whose construction failed: it is gone already, and
+    // the form must not reach it any more.
+    void abandonOwner();
+    // Until the controller is complete, the menu, the icon and the hotkeys
+    // reach nothing: an error box during its construction runs a message loop.
+    void ownerStarted() { started_ = true; }
+    bool started() const { return started_; }
 
     TLmrTrayForm* form() const { return form_; }
     Lumaro* owner() const { return owner_; }
@@ -24,4 +31,5 @@ public:
 private:
     Lumaro* owner_;
     TLmrTrayForm* form_;
+    bool started_ = false;
 };

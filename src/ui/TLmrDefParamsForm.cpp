@@ -197,8 +197,10 @@ void TLmrDefParamsForm::wireEvents() {
     };
 }
 
+// One record at a time: a drop or a click that reaches the definition window
+// while the dialog is up must not load another record into it.
 bool TLmrDefParamsForm::editHotKey(HotKey* hotKey) {
-    if (!hotKey)
+    if (!hotKey || modal() || visible())
         return false;
     loadFrom(*hotKey);
     if (showModal() != tk::ModalResult::Ok)

@@ -50,10 +50,22 @@ void TLmrTrayForm::deleteTrayIcon() {
     platform::shellApi().Shell_NotifyIconA(platform::kNimDelete, &data);
 }
 
+void TLmrTrayForm::retire() {
+    retired = true;
+    trayWindow = nullptr;
+    if (handleAllocated())
+        deleteTrayIcon();
+}
+
 bool TLmrTrayForm::handleMessage(unsigned msg, std::uintptr_t, std::intptr_t lParam,
                                  std::intptr_t& result) {
     result = 0;
+    if (retired && msg == taskbarCreatedMessage)
+        return true;
     if (onTaskbarCreated(msg))
+        return true;
+    bool started = trayWindow && trayWindow->started();
+    if (!started && (msg == kWmHotKey || msg == kTrayCallbackMessage))
         return true;
     switch (msg) {
     case kWmHotKey:

@@ -16,6 +16,9 @@ public:
 
     void addTrayIcon();
     void deleteTrayIcon();
+    // After a failed start: the icon goes and the form no longer acts on
+    // anything, while the error box runs its own message loop.
+    void retire();
 
     tk::PopupMenu MainPopupMenu;
 
@@ -40,4 +43,5 @@ private:
 
     LmrTrayWindow* trayWindow = nullptr;
     unsigned taskbarCreatedMessage = 0;
+    bool retired = false;
 };

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Start-up and idle of Lumaro.exe against a minimal Win32 program that makes
-# the same 208 atom and probe calls and adds a tray icon, in one run under
-# Wine. Prints figures and ratios; never fails on a time.
+# Start-up, memory and idle of Lumaro.exe against a hand-written Win32
+# program that does the same start-up work with the system's own controls
+# (tests/tools/bench_handmade.cpp), in one run under Wine. The two start in
+# turn; each figure is the median of the pairs' ratios. Prints figures and
+# ratios; never fails on a time.
 BUILD=$(realpath "${1:?windows build folder}")
 mkdir -p "${2:?scratch folder}"
 WORK=$(realpath "$2")
@@ -11,7 +13,7 @@ make_template
 new_prefix bench
 start_display || exit 1
 trap 'stop_wine; stop_display' EXIT
-ROUNDS=5
+PAIRS=${PAIRS:-9}
 
 # Sums a process's CPU ticks and context switches over all its threads.
 cpu_ticks() { cat /proc/"$1"/task/*/stat 2>/dev/null | awk '{t += $14 + $15} END {print t + 0}'; }
@@ -19,46 +21,57 @@ switches() {
     cat /proc/"$1"/task/*/status 2>/dev/null |
         awk '/ctxt_switches/ {s += $2} END {print s + 0}'
 }
-
-measure() { # label exe
-    local label=$1 exe=$2 name sum_ms=0 sum_settled=0 ws=0 line pid
-    name=$(basename "$exe")
-    for round in $(seq $ROUNDS); do
-        # To a file: the started program inherits the output and would
-        # hold a pipe open until it ends.
-        w "$BUILD/tests/bench_start.exe" "$(winepath_of "$exe")" >"$WORK/start.txt"
-        line=$(tr -d '\r' <"$WORK/start.txt")
-        ms=$(sed -n 's/.*ready_ms=\([0-9.]*\).*/\1/p' <<<"$line")
-        settled=$(sed -n 's/.*settled_ms=\([0-9.]*\).*/\1/p' <<<"$line")
-        sum_settled=$(awk -v a="${sum_settled:-0}" -v b="${settled:-0}" 'BEGIN {print a + b}')
-        ws=$(sed -n 's/.*working_set_kb=\([0-9]*\).*/\1/p' <<<"$line")
-        sum_ms=$(awk -v a="$sum_ms" -v b="${ms:-0}" 'BEGIN {print a + b}')
-        # The Windows process itself: its command line begins with its path.
-        pid=$(pgrep -f "^[A-Z]:.*$name" | head -1)
-        if [ "$round" = "$ROUNDS" ] && [ -n "$pid" ]; then
-            local t0 s0 t1 s1
-            sleep 2 # past whatever the desktop still does about the new icon
-            t0=$(cpu_ticks "$pid") s0=$(switches "$pid")
-            sleep 10 # the measuring window, not a wait for a condition
-            t1=$(cpu_ticks "$pid") s1=$(switches "$pid")
-            eval "${label}_idle_ticks=$((t1 - t0)) ${label}_idle_switches=$((s1 - s0))"
-        fi
-        [ -n "$pid" ] && kill "$pid" 2>/dev/null
-        wait_for 10 not_running "$name"
-    done
-    eval "${label}_ms=$(awk -v s="$sum_ms" -v n=$ROUNDS 'BEGIN {printf "%.1f", s / n}') ${label}_ws=$ws"
-    eval "${label}_settled=$(awk -v s="$sum_settled" -v n=$ROUNDS 'BEGIN {printf "%.1f", s / n}')"
-}
 not_running() { ! pgrep -f "^[A-Z]:.*$1" >/dev/null; }
+field() { sed -n "s/.*$1=\([0-9.]*\).*/\1/p" <<<"$2"; }
+
+# One start: appends "ready settled ws private" to $WORK/LABEL.txt; the last
+# round also watches 10 s of idle.
+start_once() { # label exe watch-idle
+    local name line pid
+    name=$(basename "$2")
+    # To a file: the started program inherits the output and would hold a
+    # pipe open until it ends.
+    w "$BUILD/tests/bench_start.exe" "$(winepath_of "$2")" >"$WORK/start.txt"
+    line=$(tr -d '\r' <"$WORK/start.txt")
+    echo "$(field ready_ms "$line") $(field settled_ms "$line") $(field working_set_kb "$line")" \
+        "$(field private_kb "$line")" >>"$WORK/$1.txt"
+    # The Windows process itself: its command line begins with its path.
+    pid=$(pgrep -f "^[A-Z]:.*$name" | head -1)
+    if [ "$3" = yes ] && [ -n "$pid" ]; then
+        local t0 s0
+        sleep 2 # past whatever the desktop still does about the new icon
+        t0=$(cpu_ticks "$pid") s0=$(switches "$pid")
+        sleep 10 # the measuring window, not a wait for a condition
+        echo "$(($(cpu_ticks "$pid") - t0)) $(($(switches "$pid") - s0))" >"$WORK/$1-idle.txt"
+    fi
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    wait_for 10 not_running "$name"
+}
 
 w wineboot >/dev/null 2>&1 # a warm server for both
-measure lumaro "$BUILD/bin/Lumaro.exe"
-measure minimal "$BUILD/tests/bench_minimal_tray.exe"
+rm -f "$WORK"/lumaro*.txt "$WORK"/handmade*.txt
+for pair in $(seq "$PAIRS"); do
+    last=no
+    [ "$pair" = "$PAIRS" ] && last=yes
+    start_once lumaro "$BUILD/bin/Lumaro.exe" $last
+    start_once handmade "$BUILD/tests/bench_handmade.exe" $last
+done
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN {if (b > 0) printf "%.2f", a / b; else print "n/a"}'; }
-echo "start-up, mean of $ROUNDS warm starts (ready: first waiting for input; settled: no CPU used for 300 ms after):"
-echo "  ready:   Lumaro $lumaro_ms ms, minimal program $minimal_ms ms, ratio $(ratio "$lumaro_ms" "$minimal_ms")"
-echo "  settled: Lumaro $lumaro_settled ms, minimal program $minimal_settled ms, ratio $(ratio "$lumaro_settled" "$minimal_settled")"
-echo "working set when settled: Lumaro $lumaro_ws KB, minimal $minimal_ws KB, ratio $(ratio "$lumaro_ws" "$minimal_ws")"
-echo "10 s idle: Lumaro $lumaro_idle_ticks CPU ticks and $lumaro_idle_switches context switches (all threads, Wine's included);"
-echo "           minimal $minimal_idle_ticks CPU ticks and $minimal_idle_switches context switches"
+# Column $1 of both files: medians and the median of the pairs' ratios.
+summary() {
+    paste -d' ' <(cut -d' ' -f"$1" "$WORK/lumaro.txt") <(cut -d' ' -f"$1" "$WORK/handmade.txt") |
+        awk 'function median(a, n,   i, j, t) {
+                 for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] < a[i]) {t = a[i]; a[i] = a[j]; a[j] = t}
+                 return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+             }
+             $2 > 0 {n++; l[n] = $1; h[n] = $2; r[n] = $1 / $2}
+             END {printf "Lumaro %s, hand-written %s, ratio %.2f", median(l, n), median(h, n), median(r, n)}'
+}
+echo "start-up against the hand-written program, $PAIRS interleaved pairs (medians; ratio = median of pair ratios):"
+echo "  ready (first waiting for input), ms: $(summary 1)"
+echo "  settled (no CPU for 300 ms), ms:     $(summary 2)"
+echo "  working set when settled, KB:        $(summary 3)"
+echo "  private bytes when settled, KB:      $(summary 4)"
+read -r lt ls <"$WORK/lumaro-idle.txt"
+read -r ht hs <"$WORK/handmade-idle.txt"
+echo "  10 s idle: Lumaro $lt CPU ticks and $ls context switches; hand-written $ht ticks and $hs switches"

@@ -14,6 +14,15 @@ void FakeDragDrop::DragAcceptFiles(Handle hwnd, bool accept) {
         accepting_.erase(hwnd);
 }
 
+unsigned FakeDragDrop::lengthOf(const std::string& name) const {
+    if (!inCharacters_)
+        return static_cast<unsigned>(name.size());
+    unsigned characters = 0;
+    for (unsigned char byte : name)
+        characters += (byte & 0xC0) != 0x80;
+    return characters;
+}
+
 unsigned FakeDragDrop::DragQueryFileA(Handle hDrop, unsigned file, char* buffer, unsigned size) {
     calls_.push_back({"DragQueryFileA", hDrop, file, buffer != nullptr, size});
     auto drop = drops_.find(hDrop);
@@ -26,7 +35,7 @@ unsigned FakeDragDrop::DragQueryFileA(Handle hDrop, unsigned file, char* buffer,
         return 0;
     const std::string& name = names[file];
     if (!buffer)
-        return static_cast<unsigned>(name.size()) + overstatement_;
+        return lengthOf(name) + overstatement_;
     if (size == 0)
         return 0;
     unsigned copied = std::min(static_cast<unsigned>(name.size()), size - 1);

@@ -34,14 +34,19 @@ public:
     bool accepts(platform::Handle hwnd) const { return accepting_.count(hwnd) != 0; }
     // Pretends the shell reports a name this much longer than it is.
     void setLengthOverstatement(unsigned extra) { overstatement_ = extra; }
+    // Reports a name's length in characters, not bytes, as Windows does for
+    // names it holds in UTF-16 (the names here are UTF-8).
+    void countLengthInCharacters() { inCharacters_ = true; }
 
     const std::vector<Call>& calls() const { return calls_; }
     void clearCalls() { calls_.clear(); }
 
 private:
+    unsigned lengthOf(const std::string& name) const;
     std::map<platform::Handle, std::vector<std::string>> drops_;
     platform::Handle nextDrop_ = 0x2000;
     std::set<platform::Handle> accepting_;
+    bool inCharacters_ = false;
     unsigned overstatement_ = 0;
     std::vector<Call> calls_;
 };

@@ -1,5 +1,7 @@
 #include "fakes/FakeHotKeyApi.h"
 
+#include <new>
+
 using namespace platform;
 
 std::ostream& operator<<(std::ostream& out, const HotKeyCall& call) {
@@ -23,6 +25,8 @@ FakeHotKeyApi::~FakeHotKeyApi() {
 
 bool FakeHotKeyApi::failing(HotKeyCall call) {
     calls_.push_back(std::move(call));
+    if (throwAt_ == calls_.size())
+        throw std::bad_alloc();
     auto found = failingFunctions_.find(calls_.back().function);
     if (failAt_ == calls_.size())
         lastError_ = failAtError_;

@@ -41,6 +41,8 @@ public:
     // clearCalls) fails once.
     void failFunction(const std::string& function, platform::Dword error = 5);
     void failCall(size_t n, platform::Dword error = 5);
+    // The call numbered `n` raises std::bad_alloc, as when memory runs out.
+    void throwAtCall(size_t n) { throwAt_ = n; }
     void stopFailing();
 
     const std::vector<HotKeyCall>& calls() const { return calls_; }
@@ -57,5 +59,6 @@ private:
     std::vector<HotKeyCall> calls_;
     std::map<std::string, platform::Dword> failingFunctions_;
     size_t failAt_ = 0;
+    size_t throwAt_ = 0;
     platform::Dword failAtError_ = 0;
 };

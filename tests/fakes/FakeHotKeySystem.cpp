@@ -44,6 +44,8 @@ void FakeHotKeySystem::detachProcess(int process) {
 
 Dword FakeHotKeySystem::registerHotKey(int process, Handle hwnd, int id, unsigned modifiers,
                                        unsigned vk) {
+    if (refuseNoRepeat_ && (modifiers & kModNoRepeat))
+        return kErrorInvalidParameter;
     Combination wanted = combination(modifiers, vk);
     if (hotKeys_.count(wanted))
         return kErrorHotkeyAlreadyRegistered;

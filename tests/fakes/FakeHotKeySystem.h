@@ -32,6 +32,8 @@ public:
     bool deleteAtom(std::uint16_t atom);
 
     // Direct access for tests.
+    // As on Windows before 7: MOD_NOREPEAT is an invalid parameter.
+    void refuseNoRepeat() { refuseNoRepeat_ = true; }
     void holdForAnotherProgram(unsigned modifiers, unsigned vk);
     void releaseFromAnotherProgram(unsigned modifiers, unsigned vk);
     const Owner* ownerOf(unsigned modifiers, unsigned vk) const;
@@ -58,4 +60,5 @@ private:
     std::map<std::uint16_t, Atom> atoms_;
     int nextProcess_ = 1;
     int anotherProgram_ = 0;
+    bool refuseNoRepeat_ = false;
 };

@@ -1,10 +1,10 @@
 // Starts a program and measures its start-up: the time until its GUI thread
 // first waits for input, and the time until it has used no more CPU for
 // 300 ms (a program may look for input before its start-up is over), then
-// its working set. The program is left running for the caller to watch and
-// end.
+// its working set and private bytes (the commit charge). The program is left
+// running for the caller to watch and end.
 //
-//   bench_start PROGRAM   prints "ready_ms=N settled_ms=N working_set_kb=N"
+//   bench_start PROGRAM   prints "ready_ms=N settled_ms=N working_set_kb=N private_kb=N"
 #include <windows.h>
 
 #include <psapi.h>
@@ -51,15 +51,17 @@ int main(int argc, char** argv) {
         quiet = 0;
         QueryPerformanceCounter(&settled);
     }
-    PROCESS_MEMORY_COUNTERS memory = {};
+    PROCESS_MEMORY_COUNTERS_EX memory = {};
     memory.cb = sizeof memory;
-    K32GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
+    K32GetProcessMemoryInfo(process.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+                            sizeof memory);
     auto ms = [&](LARGE_INTEGER at) {
         return 1000.0 * static_cast<double>(at.QuadPart - start.QuadPart) /
                static_cast<double>(frequency.QuadPart);
     };
-    std::printf("ready_ms=%.1f settled_ms=%.1f working_set_kb=%lu%s\n", ms(ready), ms(settled),
-                static_cast<unsigned long>(memory.WorkingSetSize / 1024),
+    std::printf("ready_ms=%.1f settled_ms=%.1f working_set_kb=%lu private_kb=%lu%s\n", ms(ready),
+                ms(settled), static_cast<unsigned long>(memory.WorkingSetSize / 1024),
+                static_cast<unsigned long>(memory.PagefileUsage / 1024),
                 waited == 0 ? "" : " (never idle)");
     return 0;
 }

@@ -32,8 +32,12 @@ std::unique_ptr<HotKeyList> listOf(std::initializer_list<Combination> combinatio
     return list;
 }
 
-HotKeyCall registerCall(Handle hwnd, int id, unsigned modifiers, char letter) {
-    return {"RegisterHotKey", hwnd, id, modifiers, static_cast<unsigned>(letter), "", 0};
+constexpr unsigned kNoRepeat = 0x4000;
+
+// Registrations carry MOD_NOREPEAT unless told otherwise.
+HotKeyCall registerCall(Handle hwnd, int id, unsigned modifiers, char letter,
+                        unsigned noRepeat = kNoRepeat) {
+    return {"RegisterHotKey", hwnd, id, modifiers | noRepeat, static_cast<unsigned>(letter), "", 0};
 }
 
 HotKeyCall unregisterCall(Handle hwnd, int id) {
@@ -97,7 +101,7 @@ TEST_F(HotKeyAccessCtrlTest, SlotsAndAtomNamesFollowLetterAndModifiers) {
 }
 
 TEST_F(HotKeyAccessCtrlTest, ConstructionProbesEachCombinationInVisitingOrder) {
-    const unsigned modifiers[] = {8, 12, 9, 13, 10, 14, 11, 15};
+    const unsigned modifiers[] = {0x4008, 0x400C, 0x4009, 0x400D, 0x400A, 0x400E, 0x400B, 0x400F};
     const char* suffixes[] = {"",      "_shift",      "_alt",      "_alt_shift",
                               "_ctrl", "_ctrl_shift", "_ctrl_alt", "_ctrl_alt_shift"};
     auto ctrl = make();
@@ -110,7 +114,7 @@ TEST_F(HotKeyAccessCtrlTest, ConstructionProbesEachCombinationInVisitingOrder) {
         std::uint16_t atom = system.findAtom(name);
         EXPECT_EQ(calls[3 * i].function, "GlobalAddAtomA");
         EXPECT_EQ(calls[3 * i].name, name);
-        EXPECT_EQ(calls[3 * i + 1], registerCall(kWindow, atom, modifiers[i / 26], letter));
+        EXPECT_EQ(calls[3 * i + 1], registerCall(kWindow, atom, modifiers[i / 26], letter, 0));
         EXPECT_EQ(calls[3 * i + 2], unregisterCall(kWindow, atom));
     }
     EXPECT_EQ(system.atomCount(), 208u);
@@ -237,6 +241,35 @@ TEST_F(HotKeyAccessCtrlTest, FailedRegistrationLeavesTheCombinationUnusableForGo
     api.clearCalls();
     EXPECT_TRUE(ctrl->synchronize(listOf({{'A'}, {'B'}}).get()));
     EXPECT_TRUE(api.calls().empty());
+}
+
+TEST_F(HotKeyAccessCtrlTest, SystemThatRefusesNoRepeatGetsThePlainModifiersFromThenOn) {
+    system.refuseNoRepeat();
+    auto ctrl = make();
+    std::uint16_t a = ctrl->atomOf('A', false, false, false);
+    std::vector<HotKeyCall> registrations = api.callsOf("RegisterHotKey");
+    ASSERT_EQ(registrations.size(), 209u);
+    EXPECT_EQ(registrations[0], registerCall(kWindow, a, 8, 'A'));
+    EXPECT_EQ(registrations[1], registerCall(kWindow, a, 8, 'A', 0));
+    EXPECT_EQ(registrations[208],
+              registerCall(kWindow, ctrl->atomOf('Z', true, true, true), 15, 'Z', 0));
+    EXPECT_TRUE(ctrl->isUsable('A', false, false, false));
+    EXPECT_TRUE(ctrl->isUsable('Z', true, true, true));
+
+    api.clearCalls();
+    EXPECT_TRUE(ctrl->registerHotKey('A', false, false, false));
+    EXPECT_EQ(api.calls(), std::vector<HotKeyCall>{registerCall(kWindow, a, 8, 'A', 0)});
+}
+
+TEST_F(HotKeyAccessCtrlTest, OnlyAnInvalidParameterMakesTheFlagGo) {
+    auto ctrl = make();
+    api.failFunction("RegisterHotKey", platform::kErrorHotkeyAlreadyRegistered);
+    EXPECT_FALSE(ctrl->registerHotKey('A', false, false, false));
+    api.stopFailing();
+    api.clearCalls();
+    EXPECT_TRUE(ctrl->registerHotKey('B', false, false, false));
+    EXPECT_EQ(api.calls(), std::vector<HotKeyCall>{registerCall(
+                               kWindow, ctrl->atomOf('B', false, false, false), 8, 'B')});
 }
 
 TEST_F(HotKeyAccessCtrlTest, FailedUnregistrationKeepsTheHotKeyAndIsTriedAgain) {

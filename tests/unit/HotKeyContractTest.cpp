@@ -136,6 +136,8 @@ TEST_P(HotKeyContract, AnotherProcessHoldsItsHotKeysAndSharesAtoms) {
     EXPECT_EQ(theirs->front(), mine);
     EXPECT_TRUE(failedWith(registerHotKey(1, kAllFour, 'S'), kErrorHotkeyAlreadyRegistered));
     EXPECT_TRUE(failedWith(registerHotKey(1, kModWin, 'T'), kErrorHotkeyAlreadyRegistered));
+    EXPECT_TRUE(
+        failedWith(registerHotKey(1, kModWin | kModNoRepeat, 'T'), kErrorHotkeyAlreadyRegistered));
     EXPECT_TRUE(failedWith(unregisterHotKey(1), kErrorHotkeyNotRegistered));
 
     desktop->releaseElsewhere();
@@ -143,6 +145,16 @@ TEST_P(HotKeyContract, AnotherProcessHoldsItsHotKeysAndSharesAtoms) {
     EXPECT_TRUE(succeeded(unregisterHotKey(1)));
     EXPECT_EQ(api().GlobalDeleteAtom(mine), 0);
     EXPECT_EQ(api().GlobalDeleteAtom(mine), mine);
+}
+
+TEST_P(HotKeyContract, ACombinationHeldWithoutRepeatStillBlocksAnotherProcess) {
+    ASSERT_TRUE(succeeded(registerHotKey(1, kModWin | kModShift | kModNoRepeat, 'V')));
+    EXPECT_FALSE(desktop->holdElsewhere({{kModWin | kModShift, 'V'}}, {}).has_value());
+    desktop->releaseElsewhere();
+    EXPECT_TRUE(succeeded(unregisterHotKey(1)));
+    auto theirs = desktop->holdElsewhere({{kModWin | kModShift, 'V'}}, {});
+    EXPECT_TRUE(theirs.has_value());
+    desktop->releaseElsewhere();
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, HotKeyContract, ::testing::ValuesIn(hotKeyBackends()),

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -235,4 +236,67 @@ TEST_F(LumaroTest, ExitReleasesEverythingRemovesTheIconAndEndsWithZero) {
     const auto& calls = os.registry.calls();
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "RegSetValueExA"), 0);
     EXPECT_EQ(tray.tray(), nullptr);
+}
+
+namespace {
+
+enum class Start { Succeeded, RecoveredInAHandler, Failed };
+
+// One start that fails where `fail` says, with the user double-clicking the
+// icon, pressing a hotkey and choosing "Exit" while the error box is up.
+// A window that fails inside a message handler is shown by the handler's
+// guard and the start goes on.
+Start startFailingWhileTheUserActs(const std::function<void(FakeSystem&)>& fail) {
+    FakeSystem os;
+    os.registry.setString(kListKey + "\\HotKey_0", "Key", "A");
+    os.registry.setString(kListKey + "\\HotKey_0", "Command", "a.exe");
+    os.registry.setDword(kListKey, "Count", 1);
+    tk::Application& app = tk::Application::instance();
+    os.gui.setMenuDriver([](const tk::PopupMenu&) { return std::string("ExitMenuItem"); });
+    os.gui.setErrorBoxDriver([&] {
+        tk::Form* tray = app.mainForm();
+        if (!tray || !tray->handleAllocated())
+            return;
+        for (std::intptr_t event : {0x0203, 0x0204})
+            os.gui.postMessage(tray->handle(), TLmrTrayForm::kTrayCallbackMessage, 0, event);
+        os.gui.postMessage(tray->handle(), 0x0312, 0, (std::intptr_t('A') << 16) | kWin);
+        os.gui.postMessage(tray->handle(), os.shell.RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    });
+    fail(os);
+    Lumaro* started = nullptr;
+    app.runGuarded([&] { started = new Lumaro(); });
+    EXPECT_TRUE(os.shell.launches().empty());
+    EXPECT_FALSE(os.process.exitCode().has_value());
+    for (tk::Form* form : app.forms())
+        EXPECT_FALSE(form->visible()) << form->name();
+    if (started) {
+        delete started->trayWindow();
+        return os.gui.errorBoxes().empty() ? Start::Succeeded : Start::RecoveredInAHandler;
+    }
+    EXPECT_EQ(os.gui.errorBoxes().size(), 1u);
+    EXPECT_EQ(os.desktop.hotKeyCount(), 0u);
+    EXPECT_EQ(os.desktop.atomCount(), 0u);
+    EXPECT_EQ(os.shell.iconCount(), 0u);
+    return Start::Failed;
+}
+
+} // namespace
+
+TEST(LumaroFailedStartTest, WhateverStepFailsNothingIsLeftAndNothingActsWhileTheBoxIsUp) {
+    int failed = 0;
+    for (std::size_t n = 1;; ++n) {
+        SCOPED_TRACE("window " + std::to_string(n));
+        Start start =
+            startFailingWhileTheUserActs([n](FakeSystem& os) { os.gui.failWindowCreation(n); });
+        if (start == Start::Succeeded)
+            break;
+        failed += start == Start::Failed;
+    }
+    EXPECT_GT(failed, 100);
+    // Atoms, the probe, and the registration of the stored definition.
+    for (std::size_t n : {1u, 2u, 3u, 4u, 300u, 622u, 623u, 624u, 625u}) {
+        SCOPED_TRACE("hotkey call " + std::to_string(n));
+        EXPECT_EQ(startFailingWhileTheUserActs([n](FakeSystem& os) { os.hotKeys.throwAtCall(n); }),
+                  Start::Failed);
+    }
 }

@@ -264,6 +264,29 @@ TEST_F(DefFormTest, ADropProposesALaunchOfTheFirstFile) {
     EXPECT_EQ(seenCommand, "");
 }
 
+TEST_F(DefFormTest, ARowReachedWhileTheDialogIsOpenLeavesTheOpenRecordAlone) {
+    store("C", false, "C:\\c.exe");
+    start();
+    std::string seenCommand;
+    playUser([&](TLmrDefParamsForm& dialog) {
+        form->dropOnRow('D', {"C:\\dropped.txt"});
+        form->editRow('C');
+        seenCommand = dialog.ExecCmdEdit.ansiText();
+        dialog.ExecCmdEdit.setAnsiText("C:\\a.exe");
+        dialog.OKButton.click();
+    });
+    form->editRow('A');
+    EXPECT_EQ(seenCommand, "");
+    EXPECT_EQ(os.gui.modalsShown().size(), 1u);
+    EXPECT_TRUE(os.gui.errorBoxes().empty());
+    EXPECT_EQ(edit('C').ansiText(), "C:\\c.exe");
+    EXPECT_EQ(edit('D').ansiText(), "");
+    form->OkButtonClick();
+    EXPECT_EQ(installed('A')->command(), "C:\\a.exe");
+    EXPECT_EQ(installed('C')->command(), "C:\\c.exe");
+    EXPECT_EQ(installed('D'), nullptr);
+}
+
 TEST_F(DefFormTest, RowLookUpsAnswerForLettersOnly) {
     start();
     EXPECT_EQ(TLmrDefForm::normalizeLetter('q'), 'Q');

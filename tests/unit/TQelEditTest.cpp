@@ -105,13 +105,23 @@ TEST_F(TQelEditTest, DropOfThreeFilesQueriesAsTheShellExpectsAndRaisesOneEvent) 
                        "KeyEditA got [C:\\a.txt][C:\\Program Files\\b c.exe][D:\\]"}));
     EXPECT_EQ(shell.calls(), (std::vector<Call>{{"DragQueryFileA", handle, 0xFFFFFFFF, false, 0},
                                                 {"DragQueryFileA", handle, 0, false, 0},
-                                                {"DragQueryFileA", handle, 0, true, 8 + 10},
+                                                {"DragQueryFileA", handle, 0, true, 4 * 8 + 10},
                                                 {"DragQueryFileA", handle, 1, false, 0},
-                                                {"DragQueryFileA", handle, 1, true, 24 + 10},
+                                                {"DragQueryFileA", handle, 1, true, 4 * 24 + 10},
                                                 {"DragQueryFileA", handle, 2, false, 0},
-                                                {"DragQueryFileA", handle, 2, true, 3 + 10},
+                                                {"DragQueryFileA", handle, 2, true, 4 * 3 + 10},
                                                 {"DragFinish", handle}}));
     EXPECT_FALSE(shell.isLive(handle));
+}
+
+TEST_F(TQelEditTest, NamesWhoseLengthIsCountedInCharactersArriveWhole) {
+    accepting();
+    recordEvents();
+    shell.countLengthInCharacters();
+    std::string cjk = "\xE6\xBC\xA2\xE5\xAD\x97", emoji = "\xF0\x9F\x98\x80";
+    std::string name = "C:\\" + cjk + cjk + cjk + cjk + "\\" + emoji + "\xE2\x82\xAC.exe";
+    drop({name});
+    EXPECT_EQ(log, (std::vector<std::string>{"KeyEditA got [" + name + "]"}));
 }
 
 TEST_F(TQelEditTest, DropWithoutNamesRaisesNothingAndStillReleasesTheHandle) {

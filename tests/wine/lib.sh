@@ -182,8 +182,12 @@ choose_from_menu() { # keys...
     tool menu-keys "$@" >/dev/null
 }
 
+# With TRACE_FILE set, Wine's keyboard trace (every hotkey registration with
+# its modifiers) goes there.
 start_lumaro() { # name of the variable to receive the pid
-    (cd "$APP" && env "${WINE_ENV[@]}" timeout 300 wine Lumaro.exe; echo $? >"$WORK/exit-$1") &
+    local env=("${WINE_ENV[@]}") trace=/dev/stderr
+    [ -n "${TRACE_FILE:-}" ] && env=(WINEDEBUG=trace+keyboard "${WINE_ENV[@]:1}") trace=$TRACE_FILE
+    (cd "$APP" && env "${env[@]}" timeout 300 wine Lumaro.exe 2>"$trace"; echo $? >"$WORK/exit-$1") &
     PIDS+=($!)
     eval "$1=$!"
 }

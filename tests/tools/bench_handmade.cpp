@@ -1,0 +1,257 @@
+// The yardstick for Lumaro's start-up: the same start-up work written by hand
+// with the system's own controls, one step after the other. The hidden owner
+// and tray windows, the tray icon and "TaskbarCreated", the about box, the
+// 208 atoms and probes, the definition window (26 rows of panel, label,
+// drop-accepting edit and button, a tip per edit, the bottom label, panels
+// and buttons), the parameters dialog with all its controls, one font on
+// every control, the registry key read and the first page filled; then it
+// waits for messages.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <string>
+
+namespace {
+
+HINSTANCE instance;
+HFONT font;
+HWND tip;
+
+LRESULT CALLBACK formProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_CLOSE) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+// Panels hold controls and draw a raised edge, as the program's panels do.
+LRESULT CALLBACK panelProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_PAINT) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        RECT rect;
+        GetClientRect(window, &rect);
+        DrawEdge(dc, &rect, BDR_RAISEDOUTER, BF_RECT);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    if (msg == WM_COMMAND || msg == WM_CTLCOLOREDIT || msg == WM_CTLCOLORSTATIC)
+        return SendMessageW(GetParent(window), msg, wParam, lParam);
+    return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+void registerClasses() {
+    WNDCLASSW form = {};
+    form.lpfnWndProc = formProc;
+    form.hInstance = instance;
+    form.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    form.lpszClassName = L"HandmadeForm";
+    RegisterClassW(&form);
+    WNDCLASSW panel = form;
+    panel.lpfnWndProc = panelProc;
+    panel.lpszClassName = L"HandmadePanel";
+    RegisterClassW(&panel);
+}
+
+HWND control(const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h,
+             HWND parent, DWORD exStyle = 0) {
+    HWND window = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h,
+                                  parent, nullptr, instance, nullptr);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return window;
+}
+
+HWND panel(HWND parent, int x, int y, int w, int h, const wchar_t* text = L"") {
+    return control(L"HandmadePanel", text, 0, x, y, w, h, parent, WS_EX_CONTROLPARENT);
+}
+
+HWND label(HWND parent, const wchar_t* text, int x, int y, int w, int h) {
+    return control(L"STATIC", text, SS_LEFT | SS_NOPREFIX, x, y, w, h, parent);
+}
+
+HWND button(HWND parent, const wchar_t* text, int x, int y, int w, int h, DWORD style = 0) {
+    return control(L"BUTTON", text, WS_TABSTOP | style, x, y, w, h, parent);
+}
+
+HWND edit(HWND parent, int x, int y, int w, int h) {
+    HWND window =
+        control(L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, x, y, w, h, parent, WS_EX_CLIENTEDGE);
+    SendMessageW(window, EM_SETLIMITTEXT, 0, 0);
+    return window;
+}
+
+HWND form(const wchar_t* caption, int w, int h, HWND owner) {
+    RECT rect = {0, 0, w, h};
+    DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    AdjustWindowRectEx(&rect, style, FALSE, WS_EX_DLGMODALFRAME);
+    HWND window = CreateWindowExW(WS_EX_DLGMODALFRAME, L"HandmadeForm", caption, style, 0, 0,
+                                  rect.right - rect.left, rect.bottom - rect.top, owner, nullptr,
+                                  instance, nullptr);
+    HICON big = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(big));
+    return window;
+}
+
+void addTip(HWND owner, HWND tool) {
+    TTTOOLINFOW info = {};
+    info.cbSize = sizeof info;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = owner;
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = const_cast<wchar_t*>(L"");
+    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+HWND trayWindow(HWND owner) {
+    HWND window = CreateWindowExW(0, L"HandmadeForm", L"Lumaro", WS_POPUP, 0, 0, 0, 0, owner,
+                                  nullptr, instance, nullptr);
+    RegisterWindowMessageA("TaskbarCreated");
+    NOTIFYICONDATAA data = {};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = window;
+    data.uID = 100;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = WM_USER + 1;
+    data.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    lstrcpyA(data.szTip, "Handmade");
+    Shell_NotifyIconA(NIM_ADD, &data);
+    return window;
+}
+
+void aboutBox(HWND owner) {
+    HWND box = form(L"バージョン情報", 313, 157, owner);
+    HWND frame = panel(box, 8, 8, 297, 105);
+    control(L"STATIC", L"", SS_ICON, 32, 16, 32, 32, frame);
+    label(frame, L"Lumaro", 104, 16, 60, 12);
+    label(frame, L"Version 4.00", 120, 32, 80, 12);
+    label(frame, L"Copyright", 32, 64, 238, 12);
+    label(frame, L"Comments", 2, 79, 293, 24);
+    button(box, L"OK", 119, 124, 75, 25, BS_DEFPUSHBUTTON);
+}
+
+void probeAll(HWND window) {
+    static const char* const kSuffix[] = {"",      "_shift",      "_alt",      "_alt_shift",
+                                          "_ctrl", "_ctrl_shift", "_ctrl_alt", "_ctrl_alt_shift"};
+    static const UINT kMods[] = {8, 12, 9, 13, 10, 14, 11, 15};
+    for (int set = 0; set < 8; ++set)
+        for (char letter = 'A'; letter <= 'Z'; ++letter) {
+            std::string name = std::string("Handmade_") + letter + kSuffix[set];
+            ATOM atom = GlobalAddAtomA(name.c_str());
+            if (atom &&
+                RegisterHotKey(window, atom, kMods[set] | MOD_NOREPEAT, static_cast<UINT>(letter)))
+                UnregisterHotKey(window, atom);
+        }
+}
+
+void definitionWindow(HWND owner, HWND edits[26]) {
+    HWND window = form(L"Lumaro", 585, 448, owner);
+    HWND base = panel(window, 0, 0, 585, 448);
+    tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, window,
+                          nullptr, instance, nullptr);
+    for (int i = 0; i < 26; ++i) {
+        HWND row = panel(base, i < 13 ? 8 : 296, 4 + 31 * (i % 13), 281, 29);
+        wchar_t letter[2] = {static_cast<wchar_t>(L'A' + i), 0};
+        label(row, letter, 8, 8, 8, 12);
+        edits[i] = edit(row, 20, 4, 230, 20);
+        DragAcceptFiles(edits[i], TRUE);
+        addTip(window, edits[i]);
+        button(row, L"...", 256, 4, 21, 21);
+    }
+    label(base, L"HotKey Combination : ", 16, 416, 114, 12);
+    panel(base, 130, 414, 57, 21, L"CTRL");
+    panel(base, 188, 414, 57, 21, L"ALT");
+    panel(base, 246, 414, 57, 21, L"SHIFT");
+    button(base, L"OK", 360, 416, 75, 25);
+    button(base, L"Cancel", 448, 416, 75, 25);
+}
+
+void radioGroup(HWND parent, const wchar_t* caption, int x, int y, int w, int h, int items) {
+    HWND group = control(L"BUTTON", caption, BS_GROUPBOX, x, y, w, h, parent);
+    int columns = items > 3 ? 2 : 3;
+    for (int i = 0; i < items; ++i)
+        control(L"BUTTON", L"item", BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0),
+                8 + (i % columns) * (w / columns), 16 + (i / columns) * 17, w / columns - 8, 17,
+                group);
+}
+
+void parametersDialog(HWND owner) {
+    HWND dialog = form(L"Lumaro", 453, 375, owner);
+    HWND title = panel(dialog, 0, 0, 453, 25);
+    label(title, L"HotKey :", 8, 6, 118, 12);
+    label(title, L"Win + A", 128, 6, 225, 12);
+    HWND base = panel(dialog, 0, 25, 453, 350);
+    button(base, L"Lumaroで定義する", 8, 8, 225, 17, BS_AUTORADIOBUTTON | WS_GROUP);
+    button(base, L"Lumaroポップアップキーにする", 8, 152, 281, 17, BS_AUTORADIOBUTTON);
+    button(base, L"Windows標準のHotKeyへバインドする", 8, 178, 233, 17, BS_AUTORADIOBUTTON);
+    HWND launch = panel(base, 16, 26, 425, 115);
+    const wchar_t* captions[] = {L"実行ファイル", L"作業フォルダ", L"パラメータ"};
+    for (int i = 0; i < 3; ++i) {
+        label(launch, captions[i], 8, 10 + 23 * i, 80, 12);
+        edit(launch, 96, 6 + 23 * i, 297, 20);
+    }
+    DragAcceptFiles(GetDlgItem(launch, 0), TRUE);
+    button(launch, L"...", 396, 6, 21, 21);
+    radioGroup(launch, L" 実行時の大きさ ", 32, 76, 361, 33, 3);
+    radioGroup(base, L"", 16, 192, 425, 121, 11);
+    HWND number = edit(base, 296, 274, 33, 20);
+    HWND upDown = control(UPDOWN_CLASSW, L"", UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS, 329,
+                          274, 16, 20, base);
+    SendMessageW(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(number), 0);
+    SendMessageW(upDown, UDM_SETRANGE32, 10, 31);
+    button(base, L"OK", 144, 318, 75, 25, BS_DEFPUSHBUTTON);
+    button(base, L"Cancel", 232, 318, 75, 25);
+}
+
+// The definitions as the program reads them: the count, then each item's
+// values; the first page shows what it found.
+void readAndFill(HWND edits[26]) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\QelApp\\Handmade\\HotKeys", 0, nullptr, 0,
+                        KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    DWORD count = 0, size = sizeof count;
+    RegQueryValueExA(key, "Count", nullptr, nullptr, reinterpret_cast<BYTE*>(&count), &size);
+    RegCloseKey(key);
+    for (int i = 0; i < 26; ++i) {
+        SetWindowTextA(edits[i], "");
+        TTTOOLINFOW info = {};
+        info.cbSize = sizeof info;
+        info.hwnd = GetAncestor(edits[i], GA_ROOT);
+        info.uId = reinterpret_cast<UINT_PTR>(edits[i]);
+        info.lpszText = const_cast<wchar_t*>(L"");
+        SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+        EnableWindow(edits[i], TRUE);
+        SendMessageW(edits[i], EM_SETREADONLY, FALSE, 0);
+    }
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE self, HINSTANCE, LPSTR, int) {
+    instance = self;
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    registerClasses();
+    font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0,
+                       L"ＭＳ Ｐゴシック");
+    HWND owner = CreateWindowExW(0, L"HandmadeForm", L"Lumaro", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                 nullptr, instance, nullptr);
+    HWND tray = trayWindow(owner);
+    aboutBox(owner);
+    probeAll(tray);
+    HWND edits[26];
+    definitionWindow(owner, edits);
+    parametersDialog(owner);
+    readAndFill(edits);
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}
