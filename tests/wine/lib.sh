@@ -183,11 +183,13 @@ choose_from_menu() { # keys...
 }
 
 # With TRACE_FILE set, Wine's keyboard trace (every hotkey registration with
-# its modifiers) goes there.
+# its modifiers) goes there. Appended, never truncated: the script's own log
+# is the stderr of every Lumaro it starts.
 start_lumaro() { # name of the variable to receive the pid
     local env=("${WINE_ENV[@]}") trace=/dev/stderr
-    [ -n "${TRACE_FILE:-}" ] && env=(WINEDEBUG=trace+keyboard "${WINE_ENV[@]:1}") trace=$TRACE_FILE
-    (cd "$APP" && env "${env[@]}" timeout 300 wine Lumaro.exe 2>"$trace"; echo $? >"$WORK/exit-$1") &
+    [ -n "${TRACE_FILE:-}" ] && env=(WINEDEBUG=trace+keyboard "${WINE_ENV[@]:1}") trace=$TRACE_FILE &&
+        : >"$TRACE_FILE"
+    (cd "$APP" && env "${env[@]}" timeout 300 wine Lumaro.exe 2>>"$trace"; echo $? >"$WORK/exit-$1") &
     PIDS+=($!)
     eval "$1=$!"
 }
