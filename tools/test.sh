@@ -126,8 +126,8 @@ if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake"
         name=$(basename "$script" .sh)
         echo "== wine $name"
         bash "$script" "$B/win" "$B/win/work/$name" >"$LOGS/wine-$name.log" 2>&1
-        grep -E '^(PASS|FAIL) ' "$LOGS/wine-$name.log"
-        line=$(grep -E '^wine-script: [0-9]+ passed, [0-9]+ failed' "$LOGS/wine-$name.log" | tail -1)
+        grep -aE '^(PASS|FAIL) ' "$LOGS/wine-$name.log"
+        line=$(grep -aE '^wine-script: [0-9]+ passed, [0-9]+ failed' "$LOGS/wine-$name.log" | tail -1)
         if [ -z "$line" ]; then
             tail -n 20 "$LOGS/wine-$name.log"
             count 0 1

@@ -71,6 +71,8 @@ check "the version resource names Lumaro $VERSION, the about box's version" \
         version_is FileVersion "$VERSION" && version_is FixedFileVersion "${VERSION%%.*}.0.0.0"'
 check "its description and date are the about box's" \
     eval 'version_is FileDescription "$(ids LUMARO_DESCRIPTION)" && version_is Comments "$(ids LUMARO_RELEASE_DATE)"'
+check "the prefix has Marlett, so caption buttons draw as on Windows" \
+    test -s "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
 check "the manifest declares Windows 7, 8, 8.1 and 10/11" test "$(info supported-os | tr '\n' ' ')" = \
     "{35138B9A-5D96-4FBD-8E2D-A2440225F93A} {4A2F28E3-53B9-4441-BA9C-D69D4A4A6E38} {1F676C76-80E1-4239-95BB-83D0F6D0DA78} {8E0F7A12-BFB3-4FE8-B9A5-48FD50A15A9A} "
 stop_wine
