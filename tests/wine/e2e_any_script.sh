@@ -47,15 +47,6 @@ exported_has() {
     exported | awk -v k="\"Key\"=\"$1\"" 'BEGIN {RS = ""} index($0, k)' | grep -qxF "$2"
 }
 launched() { [ -f "$LAUNCHES" ] && tr -d '\r' <"$LAUNCHES" | grep -qxF "$1"; }
-# The first key a new desktop gets can be lost: press again until it acts.
-press_until_launched() { # keys, line
-    local attempt
-    for attempt in 1 2 3 4 5; do
-        press "$1"
-        wait_for 3 launched "$2" && return 0
-    done
-    return 1
-}
 
 TRACE_FILE="$WORK/keyboard-trace.txt" start_lumaro FIRST
 wait_for 30 icons_are 1
@@ -68,7 +59,7 @@ flagged_registrations() { # at least $1, and none without the flag
 check "the 208 probes and the stored definition's registration carry MOD_NOREPEAT" \
     wait_for 10 flagged_registrations 209
 check "a definition stored through the wide API launches with command, folder and parameters intact" \
-    press_until_launched super+u "args=$PARAMETERS|cwd=$DIRECTORY|show=5"
+    press_until super+u launched "args=$PARAMETERS|cwd=$DIRECTORY|show=5"
 
 # The definition window's rows and the parameters dialog, as e2e_define.sh
 # finds them.
@@ -128,7 +119,7 @@ confirm
 check "a path typed into a row is stored exactly as typed" \
     wait_for 10 exported_has T "\"Command\"=\"$(reg_escape "$TYPED")\""
 LAUNCHES="$TYPED_PLACE/launches.txt"
-check "and launches" press_until_launched super+t "args=|cwd=$(winepath_of "$APP")|show=5"
+check "and launches" press_until super+t launched "args=|cwd=$(winepath_of "$APP")|show=5"
 
 # The file-open dialog behind the command's ellipsis button: the name typed
 # into the real dialog comes back whole.

@@ -48,9 +48,8 @@ start_lumaro FIRST
 check "the tray icon appears" wait_for 30 icons_are 1
 screenshot tray-icon
 
-press super+a
 check "Win+A launches with the stored parameters, folder and show command" \
-    wait_for 10 lines_in "$LAUNCHES" 1
+    press_until super+a lines_in "$LAUNCHES" 1
 check "the launch got exactly what was stored" \
     grep -qxF 'args="a b" c|cwd=C:\windows|show=3' <(tr -d '\r' <"$LAUNCHES")
 

@@ -110,6 +110,18 @@ press() {
     xdotool key "$1"
 }
 
+# The first key a freshly started desktop gets is now and then lost: press
+# again, at most twice more, until the condition holds.
+press_until() { # keys, then a condition
+    local keys=$1 attempt
+    shift
+    for attempt in 1 2 3; do
+        press "$keys"
+        wait_for 3 "$@" && return 0
+    done
+    return 1
+}
+
 click_at() { # x y button [repeat]
     local desk
     desk=$(desktop_window)
@@ -183,13 +195,14 @@ choose_from_menu() { # keys...
 }
 
 # With TRACE_FILE set, Wine's keyboard trace (every hotkey registration with
-# its modifiers) goes there. Appended, never truncated: the script's own log
-# is the stderr of every Lumaro it starts.
+# its modifiers) goes there.
 start_lumaro() { # name of the variable to receive the pid
-    local env=("${WINE_ENV[@]}") trace=/dev/stderr
-    [ -n "${TRACE_FILE:-}" ] && env=(WINEDEBUG=trace+keyboard "${WINE_ENV[@]:1}") trace=$TRACE_FILE &&
-        : >"$TRACE_FILE"
-    (cd "$APP" && env "${env[@]}" timeout 300 wine Lumaro.exe 2>>"$trace"; echo $? >"$WORK/exit-$1") &
+    if [ -n "${TRACE_FILE:-}" ]; then
+        (cd "$APP" && env WINEDEBUG=trace+keyboard "${WINE_ENV[@]:1}" timeout 300 wine Lumaro.exe \
+            2>"$TRACE_FILE"; echo $? >"$WORK/exit-$1") &
+    else
+        (cd "$APP" && env "${WINE_ENV[@]}" timeout 300 wine Lumaro.exe; echo $? >"$WORK/exit-$1") &
+    fi
     PIDS+=($!)
     eval "$1=$!"
 }
