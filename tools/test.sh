@@ -117,6 +117,10 @@ if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake"
     localedef -i ja_JP -f UTF-8 "$B/locale/ja_JP.UTF-8" >/dev/null 2>&1 || mkdir -p "$B/locale"
     LOCPATH="$B/locale" LANG=ja_JP.UTF-8 run_gtest wine-unit-cp932 env "${WINE_ENV[@]}" \
         timeout 300 wine "$B/win/tests/unit_tests.exe" --gtest_filter='AnsiText*:*RegistryContract*'
+    # The same suites with the active code page UTF-8, as Lumaro.exe's
+    # manifest asks for (unit_tests_utf8.exe: the same tests, that manifest).
+    run_gtest wine-unit-utf8 env "${WINE_ENV[@]}" timeout 300 wine "$B/win/tests/unit_tests_utf8.exe" \
+        --gtest_filter='AnsiText*:*RegistryContract*'
     wineserver -k 2>/dev/null
     kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
     XVFB_PID=

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 using namespace platform;
 
@@ -32,10 +33,31 @@ bool isText(Dword type) {
     return type == kRegSz || type == kRegExpandSz;
 }
 
-// A value can change between two calls, so the size comes from the call that
-// fetched the data; a value that keeps outgrowing the buffer reads as missing.
-constexpr int kMaxReadAttempts = 8;
+// A value can change between two calls, and a reported size can be stale or
+// wrong, so the size comes from the call that fetched the data. The buffer
+// grows to the size last reported, or to twice its size when that report was
+// no larger; a text value still outgrowing it after these attempts, or not
+// fitting in kMaxTextBytes, is unreadable.
+constexpr int kMaxReadAttempts = 24;
 constexpr size_t kFirstBufferSize = 256;
+
+// RegQueryInfoKeyA counts the longest sub-key name in UTF-16 characters; in
+// the ANSI code page a character takes up to 4 bytes. Key names have at most
+// 255 characters; a name that does not fit even in kMaxNameBytes is left out.
+constexpr size_t kBytesPerCharacter = 4;
+constexpr size_t kLongestKeyName = 255;
+constexpr size_t kMaxNameBytes = size_t{64} << 10;
+
+// A buffer of exactly `size` bytes, the old one freed first. Running out of
+// memory is an unreadable value, not a std::bad_alloc for the caller.
+void makeBuffer(std::vector<unsigned char>& buffer, size_t size, const std::string& name) {
+    try {
+        std::vector<unsigned char>().swap(buffer);
+        buffer.resize(size);
+    } catch (const std::bad_alloc&) {
+        throw readFailed(name);
+    }
+}
 
 } // namespace
 
@@ -112,14 +134,25 @@ void QelRegistry::closeKey() {
 std::string QelRegistry::readString(const std::string& name) {
     if (current_ == 0)
         return std::string();
-    std::vector<unsigned char> buffer(kFirstBufferSize);
+    std::vector<unsigned char> buffer;
+    size_t wanted = kFirstBufferSize;
     for (int attempt = 0; attempt < kMaxReadAttempts; ++attempt) {
+        makeBuffer(buffer, wanted, name);
         Dword type = kRegNone;
         Dword size = static_cast<Dword>(buffer.size());
         long rc = registryApi().RegQueryValueExA(current_, name.c_str(), nullptr, &type,
                                                  buffer.data(), &size);
         if (rc == kErrorMoreData) {
-            buffer.resize(std::max<size_t>(size, buffer.size() * 2));
+            // The type comes with the size: data of another type is never
+            // fetched, whatever its size.
+            if (type != kRegNone && !isText(type))
+                throw wrongType(name);
+            // A size an ANSI function reports may be that of the UTF-16 data,
+            // which is at most twice the text's: beyond twice the bound the
+            // text cannot fit, and no buffer is made for it.
+            if (buffer.size() >= kMaxTextBytes || size > 2 * kMaxTextBytes)
+                throw readFailed(name);
+            wanted = std::min(std::max<size_t>(size, buffer.size() * 2), kMaxTextBytes);
             continue;
         }
         if (rc != kErrorSuccess)
@@ -128,9 +161,13 @@ std::string QelRegistry::readString(const std::string& name) {
             throw wrongType(name);
         size_t length = std::min<size_t>(size, buffer.size());
         const char* text = reinterpret_cast<const char*>(buffer.data());
-        return std::string(text, strnlen(text, length));
+        try {
+            return std::string(text, strnlen(text, length));
+        } catch (const std::bad_alloc&) {
+            throw readFailed(name);
+        }
     }
-    return std::string();
+    throw readFailed(name);
 }
 
 int QelRegistry::readInteger(const std::string& name) {
@@ -209,22 +246,41 @@ int QelRegistry::subKeyCount() {
 
 std::vector<std::string> QelRegistry::subKeyNames() {
     std::vector<std::string> names;
+    listSubKeys(names);
+    return names;
+}
+
+int QelRegistry::listSubKeys(std::vector<std::string>& names) {
+    names.clear();
     if (current_ == 0)
-        return names;
+        return -1;
     Dword subKeys = 0, maxLength = 0;
     if (registryApi().RegQueryInfoKeyA(current_, nullptr, nullptr, nullptr, &subKeys, &maxLength,
                                        nullptr, nullptr, nullptr, nullptr, nullptr,
                                        nullptr) != kErrorSuccess)
-        return names;
-    std::vector<char> buffer(static_cast<size_t>(maxLength) + 1);
-    for (Dword i = 0; i < subKeys; ++i) {
-        Dword length = static_cast<Dword>(buffer.size());
-        long rc = registryApi().RegEnumKeyExA(current_, i, buffer.data(), &length, nullptr, nullptr,
-                                              nullptr, nullptr);
-        if (rc == kErrorSuccess)
-            names.emplace_back(buffer.data(), std::min<size_t>(length, buffer.size()));
-        else if (rc == kErrorNoMoreItems)
-            break;
+        return -1;
+    try {
+        std::vector<char> buffer(std::min<size_t>(maxLength, kLongestKeyName) * kBytesPerCharacter +
+                                 1);
+        for (Dword i = 0; i < subKeys;) {
+            Dword length = static_cast<Dword>(buffer.size());
+            long rc = registryApi().RegEnumKeyExA(current_, i, buffer.data(), &length, nullptr,
+                                                  nullptr, nullptr, nullptr);
+            if (rc == kErrorMoreData && buffer.size() < kMaxNameBytes) {
+                // A name longer than told (another program may have added
+                // it since): grow and ask again for the same index.
+                buffer.resize(std::min(buffer.size() * 2, kMaxNameBytes));
+                continue;
+            }
+            if (rc == kErrorNoMoreItems)
+                break;
+            if (rc == kErrorSuccess)
+                names.emplace_back(buffer.data(), std::min<size_t>(length, buffer.size()));
+            ++i;
+        }
+    } catch (const std::bad_alloc&) {
+        names.clear();
+        return -1;
     }
-    return names;
+    return static_cast<int>(std::min<Dword>(subKeys, 0x7FFFFFFF));
 }

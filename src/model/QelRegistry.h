@@ -36,6 +36,16 @@ public:
     int subKeyCount();
     // The names of the sub-keys of the current key; empty when they cannot be read.
     std::vector<std::string> subKeyNames();
+    // The same into `names` (a name that cannot be read is left out); the
+    // result is the number of sub-keys the key reports, or -1 when they
+    // cannot be listed at all.
+    int listSubKeys(std::vector<std::string>& names);
+
+    // A text value whose data does not fit in this many bytes (in the ANSI
+    // code page) is unreadable. That is 16 times the megabyte that must
+    // load: room for 4 bytes a character and for a reported size taken from
+    // the UTF-16 data, yet a buffer a 32-bit process can always afford.
+    static constexpr size_t kMaxTextBytes = size_t{16} << 20;
 
 private:
     platform::RegHandle baseFor(bool absolute) const;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,21 @@ long long itemIndexOf(const std::string& itemName, const std::string& keyName) {
     return value;
 }
 
+// The item keys among `names` with an index in [from, to), in ascending order
+// of the index: the keys the Part's loop over that range would reach.
+std::vector<std::pair<long long, std::string>> itemKeysIn(const std::string& itemName,
+                                                          const std::vector<std::string>& names,
+                                                          long long from, long long to) {
+    std::vector<std::pair<long long, std::string>> keys;
+    for (const std::string& name : names) {
+        long long index = itemIndexOf(itemName, name);
+        if (index >= from && index < to)
+            keys.emplace_back(index, name);
+    }
+    std::sort(keys.begin(), keys.end());
+    return keys;
+}
+
 } // namespace
 
 QelRegistrySerializableList::~QelRegistrySerializableList() {
@@ -75,11 +91,12 @@ void QelRegistrySerializableList::save(const std::string& itemName, QelRegistry&
     int previous = readCountOrZero(registry);
     registry.writeInteger("Count", count());
     for (int i = 0; i < count(); ++i) {
-        QelRegistry child(registry, itemKeyName(itemName, i));
+        // One item that cannot be written must not cost the others.
         try {
+            QelRegistry child(registry, itemKeyName(itemName, i));
             itemAt(i)->save(child);
         } catch (const Exception&) {
-            // One item that cannot be written must not cost the others.
+        } catch (const std::bad_alloc&) {
         }
     }
     deleteSurplus(itemName, registry, count(), previous);
@@ -95,40 +112,50 @@ void QelRegistrySerializableList::deleteSurplus(const std::string& itemName, Qel
         return;
     }
     // A damaged "Count" (say 2147483647) would mean millions of deletions of
-    // keys that are not there: delete just the surplus item keys that exist.
-    std::vector<std::pair<long long, std::string>> surplus;
-    for (const std::string& name : registry.subKeyNames()) {
-        long long index = itemIndexOf(itemName, name);
-        if (index >= from && index < to)
-            surplus.emplace_back(index, name);
-    }
-    std::sort(surplus.begin(), surplus.end());
-    for (const auto& entry : surplus)
+    // keys that are not there: delete just the surplus item keys that exist,
+    // the same keys the loop would have deleted.
+    for (const auto& entry : itemKeysIn(itemName, registry.subKeyNames(), from, to))
         registry.deleteKey(entry.second);
 }
 
-int QelRegistrySerializableList::loadableCount(int storedCount, QelRegistry& registry) {
-    if (storedCount <= kTrustedCount)
-        return storedCount;
-    // Reading a missing item creates its key and yields a default item, so a
-    // damaged "Count" would create millions of keys: read no further than the
-    // sub-keys that exist, plus one.
-    int existing = registry.subKeyCount();
-    if (existing < 0)
-        return kTrustedCount;
-    return static_cast<int>(std::min<long long>(storedCount, static_cast<long long>(existing) + 1));
+void QelRegistrySerializableList::loadItem(const std::string& keyName, QelRegistry& registry) {
+    int k = -1;
+    try {
+        QelRegistry child(registry, keyName);
+        k = createItem();
+        itemAt(k)->load(child);
+    } catch (const Exception&) {
+        if (k >= 0)
+            destroyAt(k);
+    } catch (const std::bad_alloc&) {
+        if (k >= 0)
+            destroyAt(k);
+    }
 }
 
 void QelRegistrySerializableList::load(const std::string& itemName, QelRegistry& registry) {
-    int n = loadableCount(readCountOrZero(registry), registry);
+    int n = readCountOrZero(registry);
     clear();
-    for (int i = 0; i < n; ++i) {
-        QelRegistry child(registry, itemKeyName(itemName, i));
-        int k = createItem();
-        try {
-            itemAt(k)->load(child);
-        } catch (const Exception&) {
-            destroyAt(k);
+    int walk = n;
+    std::vector<std::string> names;
+    if (n > kTrustedCount) {
+        // A count this large is trusted only when no more than the existing
+        // sub-keys and one: reading a missing item creates its key and
+        // yields a default item, so a damaged "Count" would otherwise create
+        // millions of keys. A listing that failed is tried once more.
+        int existing = registry.listSubKeys(names);
+        if (existing < 0)
+            existing = registry.listSubKeys(names);
+        if (existing < 0) {
+            walk = kTrustedCount;
+        } else if (static_cast<long long>(n) > static_cast<long long>(existing) + 1) {
+            // Not trusted: the item keys below the count that exist, in the
+            // loop's order. The same definitions, without the empty ones.
+            for (const auto& entry : itemKeysIn(itemName, names, 0, n))
+                loadItem(entry.second, registry);
+            return;
         }
     }
+    for (int i = 0; i < walk; ++i)
+        loadItem(itemKeyName(itemName, i), registry);
 }

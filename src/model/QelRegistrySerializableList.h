@@ -19,7 +19,10 @@ public:
 
     static std::string itemKeyName(const std::string& itemName, int index);
 
-    // Stored counts above this are not trusted to walk name by name.
+    // A stored count above this is walked name by name only when it is no
+    // more than the existing sub-keys and one; otherwise load reads the item
+    // keys below it that exist, and save deletes only the surplus ones that
+    // exist.
     static constexpr int kTrustedCount = 256;
 
 protected:
@@ -31,6 +34,6 @@ protected:
     void destroyAt(int index);
 
 private:
-    int loadableCount(int storedCount, QelRegistry& registry);
+    void loadItem(const std::string& keyName, QelRegistry& registry);
     static void deleteSurplus(const std::string& itemName, QelRegistry& registry, int from, int to);
 };

@@ -30,7 +30,57 @@ std::vector<std::string> components(const std::string& path) {
     return parts;
 }
 
+bool isText(Dword type) {
+    return type == kRegSz || type == kRegExpandSz;
+}
+
+bool continuation(const std::string& bytes, size_t i, unsigned char low = 0x80,
+                  unsigned char high = 0xBF) {
+    if (i >= bytes.size())
+        return false;
+    unsigned char c = static_cast<unsigned char>(bytes[i]);
+    return c >= low && c <= high;
+}
+
+// The bytes of the UTF-8 sequence at i, or 1 for a byte that begins none
+// (which converts to one replacement character).
+size_t utf8Length(const std::string& bytes, size_t i) {
+    unsigned char c = static_cast<unsigned char>(bytes[i]);
+    if (c < 0x80)
+        return 1;
+    if (c >= 0xC2 && c <= 0xDF)
+        return continuation(bytes, i + 1) ? 2 : 1;
+    if (c >= 0xE0 && c <= 0xEF) {
+        unsigned char low = c == 0xE0 ? 0xA0 : 0x80, high = c == 0xED ? 0x9F : 0xBF;
+        return continuation(bytes, i + 1, low, high) && continuation(bytes, i + 2) ? 3 : 1;
+    }
+    if (c >= 0xF0 && c <= 0xF4) {
+        unsigned char low = c == 0xF0 ? 0x90 : 0x80, high = c == 0xF4 ? 0x8F : 0xBF;
+        return continuation(bytes, i + 1, low, high) && continuation(bytes, i + 2) &&
+                       continuation(bytes, i + 3)
+                   ? 4
+                   : 1;
+    }
+    return 1;
+}
+
 } // namespace
+
+Dword FakeRegistry::charactersOf(const std::string& bytes) const {
+    Dword characters = 0;
+    for (size_t i = 0; i < bytes.size();) {
+        unsigned char c = static_cast<unsigned char>(bytes[i]);
+        size_t length = 1;
+        if (codePage_ == 932 && ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) &&
+            i + 1 < bytes.size())
+            length = 2;
+        else if (codePage_ == 65001)
+            length = utf8Length(bytes, i);
+        i += length;
+        characters += length == 4 ? 2 : 1; // beyond the BMP: a surrogate pair
+    }
+    return characters;
+}
 
 FakeRegistry::FakeRegistry() : root_(std::make_shared<Key>()) {}
 
@@ -134,9 +184,7 @@ long FakeRegistry::RegSetValueExA(RegHandle key, const char* valueName, Dword, D
         return kErrorKeyDeleted;
     std::string name = valueName ? valueName : "";
     Value& value = target->values[upper(name)];
-    value.name = name;
-    value.type = type;
-    value.bytes.assign(data, data + (data ? dataSize : 0));
+    value = Value{name, type, std::vector<unsigned char>(data, data + (data ? dataSize : 0))};
     return kErrorSuccess;
 }
 
@@ -152,20 +200,49 @@ long FakeRegistry::RegQueryValueExA(RegHandle key, const char* valueName, Dword*
     auto found = target->values.find(upper(valueName ? valueName : ""));
     if (found == target->values.end())
         return kErrorFileNotFound;
-    const Value& value = found->second;
+    Value& value = found->second;
+    if (growth_.times != 0 && callCount_ >= growth_.fromCall) {
+        if (!growth_.value)
+            growth_.value = &value;
+        if (growth_.value == &value) {
+            grow(value);
+            if (growth_.times > 0)
+                --growth_.times;
+        }
+    }
+    if (data && dataSize)
+        largestQueryBuffer_ = std::max(largestQueryBuffer_, *dataSize);
     if (type)
         *type = value.type;
-    Dword size = static_cast<Dword>(value.bytes.size());
+    Dword size = value.size();
+    Dword reported = value.reportedSize >= 0 ? static_cast<Dword>(value.reportedSize) : size;
     if (!dataSize)
         return data ? 87 : kErrorSuccess;
-    if (data && *dataSize < size) {
-        *dataSize = size;
+    if (!data) {
+        *dataSize = reported;
+        return kErrorSuccess;
+    }
+    if (*dataSize < size) {
+        *dataSize = reported;
         return kErrorMoreData;
     }
-    if (data && size)
+    if (value.virtualSize)
+        std::memset(data, value.fill, size);
+    else if (size)
         std::memcpy(data, value.bytes.data(), size);
     *dataSize = size;
     return kErrorSuccess;
+}
+
+void FakeRegistry::grow(Value& value) const {
+    unsigned long long size = value.size();
+    unsigned long long added = growth_.bytes + (growth_.doubling ? size : 0);
+    if (value.virtualSize) {
+        value.virtualSize =
+            static_cast<Dword>(std::min<unsigned long long>(size + added, 0xFFFFFFFFu));
+        return;
+    }
+    value.bytes.resize(static_cast<size_t>(size + added), isText(value.type) ? 'g' : 0);
 }
 
 long FakeRegistry::RegQueryInfoKeyA(RegHandle key, char*, Dword* classSize, Dword*, Dword* subKeys,
@@ -180,10 +257,12 @@ long FakeRegistry::RegQueryInfoKeyA(RegHandle key, char*, Dword* classSize, Dwor
         return kErrorKeyDeleted;
     Dword longestKey = 0, longestName = 0, longestValue = 0;
     for (const auto& child : target->children)
-        longestKey = std::max<Dword>(longestKey, static_cast<Dword>(child.second->name.size()));
+        longestKey = std::max<Dword>(longestKey, charactersOf(child.second->name));
+    if (longestSubKeyReport_ >= 0)
+        longestKey = static_cast<Dword>(longestSubKeyReport_);
     for (const auto& value : target->values) {
         longestName = std::max<Dword>(longestName, static_cast<Dword>(value.second.name.size()));
-        longestValue = std::max<Dword>(longestValue, static_cast<Dword>(value.second.bytes.size()));
+        longestValue = std::max<Dword>(longestValue, value.second.size());
     }
     if (classSize)
         *classSize = 0;
@@ -268,15 +347,31 @@ const FakeRegistry::Value* FakeRegistry::findValue(const std::string& path,
 
 void FakeRegistry::setValue(const std::string& path, const std::string& name, Dword type,
                             std::vector<unsigned char> bytes) {
-    Value& value = makeKey(path).values[upper(name)];
-    value.name = name;
-    value.type = type;
-    value.bytes = std::move(bytes);
+    makeKey(path).values[upper(name)] = Value{name, type, std::move(bytes)};
 }
 
 void FakeRegistry::setString(const std::string& path, const std::string& name,
                              const std::string& text) {
     setValue(path, name, kRegSz, std::vector<unsigned char>(text.begin(), text.end()));
+}
+
+void FakeRegistry::setHugeValue(const std::string& path, const std::string& name, Dword type,
+                                Dword size, unsigned char fill) {
+    setValue(path, name, type, {});
+    Value& value = makeKey(path).values[upper(name)];
+    value.virtualSize = size;
+    value.fill = fill;
+}
+
+void FakeRegistry::misreportSize(const std::string& path, const std::string& name, Dword size) {
+    auto& values = makeKey(path).values;
+    auto found = values.find(upper(name));
+    if (found != values.end())
+        found->second.reportedSize = size;
+}
+
+void FakeRegistry::growValues(long fromCall, Dword bytes, int times, bool doubling) {
+    growth_ = {fromCall, bytes, times, doubling, nullptr};
 }
 
 void FakeRegistry::setDword(const std::string& path, const std::string& name, std::uint32_t value) {
@@ -347,4 +442,5 @@ void FakeRegistry::resetCalls() {
     failAt_ = 0;
     failingFunctions_.clear();
     calls_.clear();
+    growth_ = {};
 }

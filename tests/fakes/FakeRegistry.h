@@ -10,12 +10,29 @@
 // A registry in memory that behaves as Windows does for the calls the
 // program makes: keys and value names compare without case, values keep
 // their type and bytes, handles are counted, and any call can be refused.
+// Names and text are bytes in the code page the fake is told (1252 unless
+// told otherwise); like the real RegQueryInfoKeyA it counts the longest
+// sub-key name in UTF-16 characters of that code page (932 and 65001 have
+// characters of several bytes; every other code page is taken as one byte
+// a character).
 class FakeRegistry : public platform::RegistryApi {
 public:
     struct Value {
         std::string name;
         platform::Dword type = platform::kRegNone;
         std::vector<unsigned char> bytes;
+        // A value too big to keep: this many bytes of `fill` instead of
+        // `bytes` (0: the value is its bytes).
+        platform::Dword virtualSize = 0;
+        unsigned char fill = 0;
+        // The size RegQueryValueExA reports when it gives no data (a buffer
+        // too small, or none), when it does not match the data; -1: the
+        // data's own size.
+        long long reportedSize = -1;
+
+        platform::Dword size() const {
+            return virtualSize ? virtualSize : static_cast<platform::Dword>(bytes.size());
+        }
     };
     struct Key {
         std::string name;
@@ -60,6 +77,11 @@ public:
     void setValue(const std::string& path, const std::string& name, platform::Dword type,
                   std::vector<unsigned char> bytes);
     void setString(const std::string& path, const std::string& name, const std::string& text);
+    // A value of `size` bytes of `fill`, kept without storing them.
+    void setHugeValue(const std::string& path, const std::string& name, platform::Dword type,
+                      platform::Dword size, unsigned char fill);
+    // RegQueryValueExA reports `size` for this value whenever it gives no data.
+    void misreportSize(const std::string& path, const std::string& name, platform::Dword size);
     void setDword(const std::string& path, const std::string& name, std::uint32_t value);
     std::string stringValue(const std::string& path, const std::string& name) const;
     std::uint32_t dwordValue(const std::string& path, const std::string& name) const;
@@ -73,6 +95,22 @@ public:
     // Every call of the named function fails while set.
     void failFunction(const std::string& function, long error = platform::kErrorAccessDenied);
     void resetCalls();
+    // A value that grows between calls, as when another program keeps
+    // rewriting it: the first value asked for by RegQueryValueExA at or after
+    // the call numbered `fromCall` (counted as for failCall) is lengthened by
+    // `bytes`, and by its own length as well when `doubling`, before that
+    // call and before each later one that asks for it, `times` times in all
+    // (-1: without end). Text grows by 'g's, other data by zeros.
+    void growValues(long fromCall, platform::Dword bytes, int times = 1, bool doubling = false);
+    // The largest buffer a RegQueryValueExA call has been offered.
+    platform::Dword largestQueryBuffer() const { return largestQueryBuffer_; }
+    // RegQueryInfoKeyA reports this as the longest sub-key name, as if a
+    // longer one had been added since (-1: the truth).
+    void misreportLongestSubKey(long long characters) { longestSubKeyReport_ = characters; }
+    void setCodePage(unsigned codePage) { codePage_ = codePage; }
+    unsigned codePage() const { return codePage_; }
+    // The length of a name in UTF-16 characters in the fake's code page.
+    platform::Dword charactersOf(const std::string& bytes) const;
     long callCount() const { return callCount_; }
     const std::vector<std::string>& calls() const { return calls_; }
     size_t openHandles() const { return handles_.size(); }
@@ -83,6 +121,7 @@ private:
                               bool* created) const;
     platform::RegHandle newHandle(std::shared_ptr<Key> key);
     long enter(const char* function);
+    void grow(Value& value) const;
 
     std::shared_ptr<Key> root_;
     std::map<platform::RegHandle, std::shared_ptr<Key>> handles_;
@@ -92,4 +131,14 @@ private:
     long failError_ = 0;
     std::map<std::string, long> failingFunctions_;
     std::vector<std::string> calls_;
+    struct Growth {
+        long fromCall = 0;
+        platform::Dword bytes = 0;
+        int times = 0;
+        bool doubling = false;
+        const Value* value = nullptr;
+    } growth_;
+    platform::Dword largestQueryBuffer_ = 0;
+    long long longestSubKeyReport_ = -1;
+    unsigned codePage_ = 1252;
 };

@@ -1,5 +1,9 @@
-// Fills the list key with whatever the input describes and loads it: no
-// input may crash, hang, leak a handle or create keys without bound.
+// Fills the list key with whatever the input describes (values of up to a few
+// KB, huge ones, sizes reported wrong, a value that grows while it is read)
+// and loads it: no input may crash, hang, leak a handle, let an exception
+// out, offer a buffer above the text bound or create keys without bound.
+// Then the oracle: the definitions loaded, copied as the controller copies
+// them, saved and loaded again are the same definitions.
 #include "fakes/FakeRegistry.h"
 #include "fakes/ScopedRegistryApi.h"
 #include "model/HotKeyList.h"
@@ -15,12 +19,14 @@ namespace {
 const std::string kListKey = "Software\\QelApp\\Lumaro\\HotKeys";
 const char* const kValueNames[] = {"Count",   "Key",       "Ctrl",       "Alt",   "Shift",
                                    "Command", "Directory", "Parameters", "Extra", "ShowCmd"};
+constexpr size_t kLongestValue = 6000;
 
 class Input {
 public:
     Input(const std::uint8_t* data, size_t size) : data_(data), size_(size) {}
     bool done() const { return pos_ >= size_; }
     std::uint8_t byte() { return pos_ < size_ ? data_[pos_++] : 0; }
+    std::uint16_t word() { return static_cast<std::uint16_t>(byte() | byte() << 8); }
     std::uint32_t dword() {
         std::uint32_t v = 0;
         for (int i = 0; i < 4; ++i)
@@ -34,6 +40,18 @@ public:
             out.push_back(byte());
         return out;
     }
+    // Up to kLongestValue bytes from a short pattern, so that values of a
+    // few KB need only a few bytes of input.
+    std::vector<unsigned char> repeated() {
+        size_t length = word() % (kLongestValue + 1);
+        std::vector<unsigned char> pattern = bytes(8);
+        if (pattern.empty())
+            pattern.push_back('r');
+        std::vector<unsigned char> out(length);
+        for (size_t i = 0; i < length; ++i)
+            out[i] = pattern[i % pattern.size()];
+        return out;
+    }
 
 private:
     const std::uint8_t* data_;
@@ -45,6 +63,8 @@ std::string keyName(Input& in) {
     std::uint8_t pick = in.byte();
     if (pick < 200)
         return "HotKey_" + std::to_string(pick % 40);
+    if (pick < 210)
+        return "HotKey_" + std::to_string(in.word());
     auto raw = in.bytes(12);
     std::string name;
     for (unsigned char c : raw)
@@ -55,6 +75,7 @@ std::string keyName(Input& in) {
 
 void fill(FakeRegistry& fake, Input& in) {
     fake.makeKey(kListKey);
+    bool hugeDone = false;
     while (!in.done()) {
         std::uint8_t op = in.byte();
         std::string key = op & 1 ? kListKey : kListKey + "\\" + keyName(in);
@@ -66,11 +87,45 @@ void fill(FakeRegistry& fake, Input& in) {
             data = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
                     static_cast<unsigned char>(v >> 16), static_cast<unsigned char>(v >> 24)};
             data.resize(in.byte() % 9);
+        } else if (op & 4) {
+            data = in.repeated();
         } else {
             data = in.bytes(64);
         }
+        if ((op & 0x18) == 0x18 && !hugeDone) {
+            // One value per input of any size up to 4 GB, kept without its bytes.
+            hugeDone = true;
+            fake.setHugeValue(key, name, type, in.dword() | 0x100, in.byte());
+            continue;
+        }
         fake.setValue(key, name, type, data);
+        if (op & 0x20)
+            fake.misreportSize(key, name, op & 0x40 ? in.dword() : in.word());
     }
+}
+
+std::string describe(const HotKeyList& list) {
+    std::string text;
+    for (int i = 0; i < list.count(); ++i) {
+        const HotKey* k = list.at(i);
+        text += k->key() + "|" + std::to_string(k->ctrl()) + std::to_string(k->alt()) +
+                std::to_string(k->shift()) + "|" + k->command() + "|" + k->directory() + "|" +
+                k->parameters() + "|" + std::to_string(k->extra()) + "|" +
+                std::to_string(k->showCmd()) + "\n";
+    }
+    return text;
+}
+
+void load(HotKeyList& list) {
+    QelRegistry registry;
+    registry.openPath(kListKey);
+    list.load("HotKey", registry);
+}
+
+void save(const HotKeyList& list) {
+    QelRegistry registry;
+    registry.openPath(kListKey);
+    list.save("HotKey", registry);
 }
 
 } // namespace
@@ -78,19 +133,34 @@ void fill(FakeRegistry& fake, Input& in) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     FakeRegistry fake;
     Input in(data, size);
+    // The first bytes: a value that grows while it is read, from which call,
+    // by how much, how often.
+    std::uint8_t growth = in.byte();
+    long fromCall = in.byte();
+    platform::Dword growBy = static_cast<platform::Dword>(in.byte()) * 16;
     fill(fake, in);
     size_t keysBefore = fake.keyCount();
     ScopedRegistryApi scope(fake);
+    if (growth & 1)
+        fake.growValues(fromCall, growBy, 1 + (growth >> 1) % 8, growth & 2);
+
     HotKeyList list;
-    {
-        QelRegistry registry;
-        registry.openPath(kListKey);
-        list.load("HotKey", registry);
-        HotKeyList installed(&list);
-        installed.save("HotKey", registry);
-    }
-    if (fake.openHandles() != 0 ||
+    load(list);
+    if (fake.openHandles() != 0 || fake.largestQueryBuffer() > QelRegistry::kMaxTextBytes ||
         fake.keyCount() > keysBefore + QelRegistrySerializableList::kTrustedCount + 1)
+        std::abort();
+    fake.resetCalls();
+
+    HotKeyList installed(&list);
+    save(installed);
+    HotKeyList loaded;
+    load(loaded);
+    HotKeyList copy(&loaded);
+    if (describe(loaded) != describe(installed) || describe(copy) != describe(installed))
+        std::abort();
+    size_t keysSaved = fake.keyCount();
+    save(copy);
+    if (fake.keyCount() != keysSaved || fake.openHandles() != 0)
         std::abort();
     return 0;
 }

@@ -1,5 +1,6 @@
 // Saves a known list through the program's own classes, or loads the stored
-// list and prints it, so that shell scripts can check the registry layout
+// list and prints it, or loads it and saves it back as the controller does,
+// so that shell scripts can check the registry layout
 // with a client we did not write (reg.exe).
 #include "model/HotKeyList.h"
 #include "model/QelRegistry.h"
@@ -72,6 +73,22 @@ void dump() {
 
 } // namespace
 
+// What the controller does from start to the next OK with no edits: load,
+// install a copy, save a copy of that.
+void resave() {
+    HotKeyList list;
+    {
+        QelRegistry registry;
+        registry.openPath(kListKey);
+        list.load("HotKey", registry);
+    }
+    HotKeyList installed(&list);
+    HotKeyList copy(&installed);
+    QelRegistry registry;
+    registry.openPath(kListKey);
+    copy.save("HotKey", registry);
+}
+
 int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "save-sample") == 0) {
         saveSample();
@@ -81,6 +98,10 @@ int main(int argc, char** argv) {
         dump();
         return 0;
     }
-    std::fprintf(stderr, "usage: regtool save-sample|dump\n");
+    if (argc == 2 && std::strcmp(argv[1], "resave") == 0) {
+        resave();
+        return 0;
+    }
+    std::fprintf(stderr, "usage: regtool save-sample|dump|resave\n");
     return 2;
 }

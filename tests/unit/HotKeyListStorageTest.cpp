@@ -7,6 +7,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -213,17 +215,101 @@ TEST_F(HotKeyListStorage, UnreadableCountLoadsNothing) {
     }
 }
 
-TEST_F(HotKeyListStorage, HugeCountLoadsOnlyWhatCanExist) {
+TEST_F(HotKeyListStorage, HugeCountLoadsOnlyWhatExists) {
     for (std::uint32_t count : {2147483647u, 100000000u}) {
         fake.removeKey("Software");
         fake.setDword(kListKey, "Count", count);
         seedItem(0, "A", "x");
         seedItem(1, "B", "y");
-        auto list = load();
-        EXPECT_EQ(list->count(), 3) << count;
-        EXPECT_LT(fake.callCount(), 200) << count;
+        auto keys = fake.keyCount();
         fake.resetCalls();
+        auto list = load();
+        ASSERT_EQ(list->count(), 2) << count;
+        EXPECT_EQ(list->at(1)->command(), "y");
+        EXPECT_EQ(fake.keyCount(), keys) << count;
+        EXPECT_LT(fake.callCount(), 200) << count;
     }
+}
+
+// What the Part's loop over "Count" would read, without creating the keys
+// that are missing, when the count is not trusted; and a save of the loaded
+// definitions deletes just what the loop would delete.
+TEST_F(HotKeyListStorage, DistrustedCountLosesNoStoredDefinition) {
+    struct Case {
+        std::uint32_t count;
+        std::vector<std::string> present; // item keys, seeded in this order
+        std::vector<std::string> loaded;  // the keys whose commands load, in order
+        std::vector<std::string> after;   // the sub-keys after a save of the copy
+    };
+    const Case cases[] = {
+        {300, {"HotKey_299", "HotKey_0"}, {"HotKey_0", "HotKey_299"}, {"HotKey_0", "HotKey_1"}},
+        {300, {"HotKey_299"}, {"HotKey_299"}, {"HotKey_0"}},
+        {1000,
+         {"HotKey_1000", "HotKey_999", "hotkey_7", "HotKey_5", "HotKey_007", "HotKey_12x", "Other"},
+         {"HotKey_5", "hotkey_7", "HotKey_999"},
+         {"HotKey_0", "HotKey_007", "HotKey_1", "HotKey_1000", "HotKey_12x", "HotKey_2", "Other"}},
+        {259,
+         {"HotKey_3", "HotKey_258", "HotKey_259"},
+         {"HotKey_3", "HotKey_258"},
+         {"HotKey_0", "HotKey_1", "HotKey_259"}},
+        {2147483647u,
+         {"HotKey_0", "HotKey_1", "HotKey_2", "HotKey_5", "HotKey_999999", "HotKey_2147483647"},
+         {"HotKey_0", "HotKey_1", "HotKey_2", "HotKey_5", "HotKey_999999"},
+         {"HotKey_0", "HotKey_1", "HotKey_2", "HotKey_2147483647", "HotKey_3", "HotKey_4"}},
+    };
+    for (const Case& c : cases) {
+        fake.removeKey("Software");
+        fake.setDword(kListKey, "Count", c.count);
+        int n = 0;
+        for (const std::string& name : c.present) {
+            std::string path = kListKey + "\\" + name;
+            if (name == "Other" || name.find('x') != std::string::npos) {
+                fake.makeKey(path);
+                continue;
+            }
+            fake.setString(path, "Key", std::string(1, static_cast<char>('A' + n++)));
+            fake.setString(path, "Command", name);
+        }
+        auto keys = fake.keyCount();
+        auto list = load();
+        std::vector<std::string> commands;
+        for (int i = 0; i < list->count(); ++i)
+            commands.push_back(list->at(i)->command());
+        EXPECT_EQ(commands, c.loaded) << c.count;
+        EXPECT_EQ(fake.keyCount(), keys) << c.count << ": loading created keys";
+
+        HotKeyList installed(list.get());
+        save(installed);
+        EXPECT_EQ(fake.dwordValue(kListKey, "Count"), c.loaded.size());
+        EXPECT_EQ(fake.subKeyNames(kListKey), c.after) << c.count;
+        auto again = load();
+        ASSERT_EQ(again->count(), static_cast<int>(c.loaded.size()));
+        for (size_t i = 0; i < c.loaded.size(); ++i)
+            EXPECT_EQ(again->at(static_cast<int>(i))->command(), c.loaded[i]);
+    }
+}
+
+TEST_F(HotKeyListStorage, LargeCountOfExistingItemsIsStillWalkedByName) {
+    // 258 with 257 sub-keys is trusted: the Part's loop, which creates the
+    // one that is missing.
+    fake.setDword(kListKey, "Count", 258);
+    for (int i = 0; i < 257; ++i)
+        seedItem(i, "A", "c" + std::to_string(i));
+    auto list = load();
+    ASSERT_EQ(list->count(), 258);
+    EXPECT_EQ(list->at(256)->command(), "c256");
+    EXPECT_TRUE(list->at(257)->isEmptyDefinition());
+    EXPECT_TRUE(fake.hasKey(item(257)));
+}
+
+TEST_F(HotKeyListStorage, SubKeysThatCannotBeListedLoadNoFurtherThanATrustedCount) {
+    fake.setDword(kListKey, "Count", 300);
+    seedItem(0, "A", "x");
+    seedItem(299, "B", "y");
+    fake.failFunction("RegQueryInfoKeyA");
+    auto list = load();
+    EXPECT_EQ(list->count(), QelRegistrySerializableList::kTrustedCount);
+    EXPECT_EQ(list->at(0)->command(), "x");
 }
 
 TEST_F(HotKeyListStorage, SaveOverAHugeCountDeletesOnlyExistingSurplus) {
@@ -253,4 +339,37 @@ TEST_F(HotKeyListStorage, OddTextValuesLoadAndRoundTrip) {
     EXPECT_EQ(list->at(1)->directory(), "%T%");
     EXPECT_EQ(list->at(1)->extra(), 0);
     EXPECT_EQ(list->at(1)->showCmd(), 5);
+}
+
+TEST_F(HotKeyListStorage, OversizedValuesEndOnlyTheirGroup) {
+    fake.setDword(kListKey, "Count", 3);
+    seedItem(0, "A", "x");
+    fake.setHugeValue(item(0), "Ctrl", platform::kRegDword, 300u << 20, 1);
+    fake.setDword(item(0), "Alt", 1);
+    fake.setString(item(0), "Directory", "d");
+    fake.setHugeValue(item(0), "Parameters", platform::kRegSz, 0xFFFFFFFFu, 'p');
+    fake.setDword(item(0), "ShowCmd", 3);
+    seedItem(1, "B", "y");
+    fake.setHugeValue(item(1), "Key", platform::kRegBinary, 300u << 20, 'B');
+    fake.setDword(item(1), "Alt", 1);
+    fake.setHugeValue(item(1), "Command", platform::kRegSz,
+                      static_cast<platform::Dword>(QelRegistry::kMaxTextBytes + 1), 'c');
+    seedItem(2, "C", std::string(300, 'z'));
+    fake.misreportSize(item(2), "Command", 0xFFFFFFFFu);
+    auto list = load();
+    ASSERT_EQ(list->count(), 3);
+    const HotKey* a = list->at(0);
+    EXPECT_EQ(a->key(), "A");
+    EXPECT_FALSE(a->alt());
+    EXPECT_EQ(a->command(), "x");
+    EXPECT_EQ(a->directory(), "d");
+    EXPECT_EQ(a->parameters(), "");
+    EXPECT_EQ(a->showCmd(), 5);
+    const HotKey* b = list->at(1);
+    EXPECT_EQ(b->key(), "");
+    EXPECT_FALSE(b->alt());
+    EXPECT_EQ(b->command(), "");
+    EXPECT_TRUE(list->at(2)->command().empty());
+    EXPECT_EQ(list->at(2)->key(), "C");
+    EXPECT_LE(fake.largestQueryBuffer(), QelRegistry::kMaxTextBytes);
 }

@@ -144,3 +144,123 @@ TEST_F(QelRegistryTest, DeleteKeyRemovesEverythingBelowAndRestoresTheCurrentKey)
     EXPECT_FALSE(registry.deleteKey("Item"));
     EXPECT_EQ(fake.openHandles(), 1u);
 }
+
+TEST_F(QelRegistryTest, TextUpToTheBoundLoadsAndLongerTextIsUnreadable) {
+    QelRegistry registry;
+    ASSERT_TRUE(registry.openPath("K"));
+    const size_t bound = QelRegistry::kMaxTextBytes;
+    ASSERT_GE(bound, size_t{4} << 20) << "a megabyte of 4-byte characters must load";
+    fake.setHugeValue("K", "Exact", platform::kRegSz, static_cast<platform::Dword>(bound), 'e');
+    EXPECT_EQ(registry.readString("Exact"), std::string(bound, 'e'));
+    fake.setHugeValue("K", "Over", platform::kRegSz, static_cast<platform::Dword>(bound + 1), 'o');
+    EXPECT_EQ(messageOf([&] { registry.readString("Over"); }), "'Over' の取得に失敗しました");
+    EXPECT_LE(fake.largestQueryBuffer(), bound);
+    // Hundreds of megabytes: not even a buffer of the bound is made.
+    fake.resetCalls();
+    for (platform::Dword size : {300u << 20, 0xFFFFFFFFu}) {
+        fake.setHugeValue("K", "Huge", platform::kRegExpandSz, size, 'h');
+        EXPECT_EQ(messageOf([&] { registry.readString("Huge"); }), "'Huge' の取得に失敗しました");
+    }
+    EXPECT_EQ(fake.callCount(), 2);
+}
+
+TEST_F(QelRegistryTest, HugeDataOfAnotherTypeIsNeverFetched) {
+    QelRegistry registry;
+    ASSERT_TRUE(registry.openPath("K"));
+    fake.setHugeValue("K", "Binary", platform::kRegBinary, 300u << 20, 0);
+    fake.setHugeValue("K", "Multi", platform::kRegMultiSz, 0xFFFFFFFFu, 'm');
+    fake.setHugeValue("K", "Dword", platform::kRegDword, 300u << 20, 1);
+    EXPECT_EQ(messageOf([&] { registry.readString("Binary"); }), "'Binary' のﾃﾞｰﾀ型が不正です");
+    EXPECT_EQ(messageOf([&] { registry.readString("Multi"); }), "'Multi' のﾃﾞｰﾀ型が不正です");
+    EXPECT_EQ(messageOf([&] { registry.readInteger("Dword"); }), "'Dword' の取得に失敗しました");
+    EXPECT_EQ(messageOf([&] { registry.readInteger("Binary"); }), "'Binary' のﾃﾞｰﾀ型が不正です");
+    EXPECT_LE(fake.largestQueryBuffer(), 256u);
+}
+
+TEST_F(QelRegistryTest, ReportedSizesThatDoNotMatchTheData) {
+    QelRegistry registry;
+    ASSERT_TRUE(registry.openPath("K"));
+    std::string text(100000, 't');
+    text[99999] = 'z';
+    const auto bound = static_cast<platform::Dword>(QelRegistry::kMaxTextBytes);
+    for (platform::Dword reported : {0u, 1u, 257u, 99999u, 100001u, bound, 2 * bound}) {
+        fake.setString("K", "Text", text);
+        fake.misreportSize("K", "Text", reported);
+        EXPECT_EQ(registry.readString("Text"), text) << reported;
+    }
+    // A size beyond twice the bound is more than any text that fits could
+    // be reported as (UTF-16 takes at most twice the bytes): unreadable.
+    for (platform::Dword reported : {2 * bound + 1, 0xFFFFFFFFu}) {
+        fake.misreportSize("K", "Text", reported);
+        EXPECT_EQ(messageOf([&] { registry.readString("Text"); }), "'Text' の取得に失敗しました");
+    }
+    fake.setDword("K", "Number", 7);
+    fake.misreportSize("K", "Number", 0xFFFFFFFFu);
+    EXPECT_EQ(registry.readInteger("Number"), 7);
+    EXPECT_LE(fake.largestQueryBuffer(), QelRegistry::kMaxTextBytes);
+}
+
+TEST_F(QelRegistryTest, ValuesThatGrowBetweenCalls) {
+    QelRegistry registry;
+    ASSERT_TRUE(registry.openPath("K"));
+    fake.setString("K", "Once", "abc");
+    fake.resetCalls();
+    fake.growValues(1, 300);
+    EXPECT_EQ(registry.readString("Once"), "abc" + std::string(300, 'g'));
+
+    fake.setString("K", "Thrice", "abc");
+    fake.resetCalls();
+    fake.growValues(1, 4000, 3);
+    EXPECT_EQ(registry.readString("Thrice"), "abc" + std::string(12000, 'g'));
+    EXPECT_EQ(fake.callCount(), 4);
+
+    // A value that keeps outgrowing every buffer is unreadable, and the
+    // buffer never passes the bound.
+    fake.setString("K", "Racing", "abc");
+    fake.resetCalls();
+    fake.growValues(1, 300, -1, true);
+    EXPECT_EQ(messageOf([&] { registry.readString("Racing"); }), "'Racing' の取得に失敗しました");
+    EXPECT_LE(fake.largestQueryBuffer(), QelRegistry::kMaxTextBytes);
+    EXPECT_LE(fake.callCount(), 30);
+
+    fake.setDword("K", "Number", 1);
+    fake.resetCalls();
+    fake.growValues(1, 1);
+    EXPECT_EQ(messageOf([&] { registry.readInteger("Number"); }), "'Number' の取得に失敗しました");
+}
+
+TEST_F(QelRegistryTest, SubKeyNamesLongerInBytesThanInCharacters) {
+    fake.setCodePage(65001);
+    // Three CJK characters and a key: 3 + 2 UTF-16 characters, 13 bytes.
+    const std::string japanese = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xF0\x9F\x94\x91";
+    std::string longest;
+    for (int i = 0; i < 255; ++i)
+        longest += "\xE8\xAA\x9E";
+    fake.makeKey("L\\Item\\" + japanese + "\\Deep");
+    fake.makeKey("L\\Item\\" + longest);
+    fake.makeKey("L\\Item\\ab");
+    EXPECT_EQ(fake.charactersOf(japanese), 5u);
+    EXPECT_EQ(fake.charactersOf(longest), 255u);
+    QelRegistry registry;
+    ASSERT_TRUE(registry.openPath("L\\Item"));
+    EXPECT_EQ(registry.subKeyNames(), (std::vector<std::string>{"ab", japanese, longest}));
+    registry.closeKey();
+    ASSERT_TRUE(registry.openPath("L"));
+    EXPECT_TRUE(registry.deleteKey("Item"));
+    EXPECT_FALSE(fake.hasKey("L\\Item"));
+}
+
+TEST_F(QelRegistryTest, SubKeyNameLongerThanReportedGrowsTheBuffer) {
+    std::string name(700, 'n');
+    fake.makeKey("L\\Item\\" + name);
+    fake.makeKey("L\\Item\\short");
+    for (long long reported : {0LL, 1LL, 0xFFFFFFFFLL}) {
+        fake.misreportLongestSubKey(reported);
+        QelRegistry registry;
+        ASSERT_TRUE(registry.openPath("L\\Item"));
+        EXPECT_EQ(registry.subKeyNames(), (std::vector<std::string>{name, "short"})) << reported;
+    }
+    QelRegistry registry;
+    ASSERT_TRUE(registry.openPath("L"));
+    EXPECT_TRUE(registry.deleteKey("Item"));
+}

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 // What the program relies on of the registry, run against the fake and, in
@@ -61,6 +63,42 @@ protected:
     std::string root;
     QelRegistry registry;
 };
+
+// A sub-key name in the backend's code page with characters of several bytes
+// where the code page has them, its length in UTF-16 characters, and a name
+// of the longest length a key may have (255 characters) in as many bytes as
+// the code page allows.
+struct NameSample {
+    std::string name;
+    Dword characters;
+    std::string longest;
+};
+
+NameSample nameSampleFor(unsigned codePage) {
+    auto repeat = [](const std::string& character, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i)
+            text += character;
+        return text;
+    };
+    switch (codePage) {
+    case 932: // 日本語のキー
+        return {"\x93\xFA\x96\x7B\x8C\xEA\x82\xCC\x83\x4C\x81\x5B", 6, repeat("\x8C\xEA", 255)};
+    case 65001: // 日本語🔑キー€: the key is beyond the BMP, two UTF-16 characters
+        return {"\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xF0\x9F\x94\x91\xE3\x82\xAD\xE3\x83\xBC"
+                "\xE2\x82\xAC",
+                8, repeat("\xE8\xAA\x9E", 255)};
+    default: // Grüße_€ in code page 1252
+        return {"Gr\xFC\xDF"
+                "e_\x80",
+                7, repeat("\xE9", 255)};
+    }
+}
+
+std::vector<std::string> sorted(std::vector<std::string> names) {
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 } // namespace
 
@@ -150,6 +188,59 @@ TEST_P(RegistryContract, DeletingAKeyWithSubKeys) {
     EXPECT_TRUE(registry.deleteKey("Parent"));
     EXPECT_EQ(registry.subKeyCount(), 0);
     EXPECT_FALSE(registry.deleteKey("Parent"));
+}
+
+TEST_P(RegistryContract, SubKeyNamesAreCountedInCharactersAndReadInBytes) {
+    const NameSample sample = nameSampleFor(GetParam().codePage);
+    {
+        QelRegistry child(registry, "Only\\" + sample.name);
+        child.writeString("Text", sample.name);
+    }
+    RegHandle key = open("Only");
+    Dword subKeys = 0, longest = 0;
+    EXPECT_EQ(api->RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subKeys, &longest, nullptr,
+                                    nullptr, nullptr, nullptr, nullptr, nullptr),
+              kErrorSuccess);
+    EXPECT_EQ(longest, sample.characters) << sample.name.size() << " bytes";
+    // A buffer as long as the count in characters is too short.
+    std::vector<char> name(longest + 1);
+    Dword size = static_cast<Dword>(name.size());
+    long rc = api->RegEnumKeyExA(key, 0, name.data(), &size, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(rc, sample.name.size() > longest ? kErrorMoreData : kErrorSuccess);
+    api->RegCloseKey(key);
+    QelRegistry only(registry, "Only");
+    EXPECT_EQ(only.subKeyNames(), std::vector<std::string>{sample.name});
+    QelRegistry item(registry, "Only\\" + sample.name);
+    EXPECT_EQ(item.readString("Text"), sample.name);
+}
+
+TEST_P(RegistryContract, KeysWithNamesOfManyBytesAreListedAndDeleted) {
+    const NameSample sample = nameSampleFor(GetParam().codePage);
+    {
+        QelRegistry deep(registry, "Parent\\" + sample.name + "\\" + sample.longest);
+        deep.writeInteger("V", 1);
+        QelRegistry longest(registry, "Parent\\" + sample.longest);
+        longest.writeString("T", sample.longest);
+        QelRegistry plain(registry, "Parent\\x");
+    }
+    RegHandle key = open("Parent");
+    Dword subKeys = 0, longest = 0;
+    EXPECT_EQ(api->RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subKeys, &longest, nullptr,
+                                    nullptr, nullptr, nullptr, nullptr, nullptr),
+              kErrorSuccess);
+    EXPECT_EQ(subKeys, 3u);
+    EXPECT_EQ(longest, 255u);
+    api->RegCloseKey(key);
+    {
+        QelRegistry parent(registry, "Parent");
+        EXPECT_EQ(sorted(parent.subKeyNames()), sorted({sample.name, sample.longest, "x"}));
+        QelRegistry inner(registry, "Parent\\" + sample.name);
+        EXPECT_EQ(inner.subKeyNames(), std::vector<std::string>{sample.longest});
+        QelRegistry value(registry, "Parent\\" + sample.longest);
+        EXPECT_EQ(value.readString("T"), sample.longest);
+    }
+    EXPECT_TRUE(registry.deleteKey("Parent"));
+    EXPECT_EQ(registry.subKeyCount(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, RegistryContract, ::testing::ValuesIn(registryBackends()),

@@ -9,10 +9,16 @@
 
 // The registry keeps text as UTF-16; the program writes and reads it in the
 // active code page. Every character that is valid text there must come back
-// byte for byte.
+// byte for byte: in a single-byte or double-byte code page (1252, 932, the
+// runs of unit_tests.exe) and in UTF-8 (unit_tests_utf8.exe, whose manifest
+// asks for it as Lumaro.exe's does), where a character takes up to 4 bytes.
 namespace {
 
 const char* const kRoot = "Software\\LumaroAnsiTest";
+
+bool utf8() {
+    return GetACP() == CP_UTF8;
+}
 
 bool roundTrips(const std::string& bytes) {
     wchar_t wide[4];
@@ -22,12 +28,45 @@ bool roundTrips(const std::string& bytes) {
         return false;
     char back[8];
     BOOL lossy = FALSE;
-    int m = WideCharToMultiByte(CP_ACP, 0, wide, n, back, sizeof back, nullptr, &lossy);
+    // UTF-8 has no default character: the flag must not be asked for.
+    int m = WideCharToMultiByte(CP_ACP, 0, wide, n, back, sizeof back, nullptr,
+                                utf8() ? nullptr : &lossy);
     return !lossy && m == static_cast<int>(bytes.size()) && std::string(back, m) == bytes;
 }
 
+std::string utf8Of(char32_t c) {
+    std::string out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+// Every character of the active code page, in the order of its bytes.
 std::vector<std::string> validCharacters() {
     std::vector<std::string> chars;
+    if (utf8()) {
+        for (char32_t c = 1; c <= 0x10FFFF; ++c) {
+            if (c >= 0xD800 && c <= 0xDFFF)
+                continue;
+            std::string bytes = utf8Of(c);
+            if (roundTrips(bytes))
+                chars.push_back(bytes);
+        }
+        return chars;
+    }
     for (int lead = 1; lead < 256; ++lead) {
         if (!IsDBCSLeadByte(static_cast<BYTE>(lead))) {
             std::string one(1, static_cast<char>(lead));
@@ -67,6 +106,9 @@ protected:
 TEST_F(AnsiTextRoundTrip, EveryValidCharacterComesBackAsItsBytes) {
     std::vector<std::string> chars = validCharacters();
     ASSERT_GT(chars.size(), 200u) << "code page " << GetACP();
+    if (utf8()) { // every scalar value but NUL
+        ASSERT_EQ(chars.size(), 0x10FFFFu - 0x800u);
+    }
     QelRegistry registry;
     ASSERT_TRUE(registry.openPath(kRoot));
     int index = 0;
@@ -118,4 +160,60 @@ TEST_F(AnsiTextRoundTrip, AMegabyteOfTextLoads) {
     ASSERT_TRUE(registry.openPath(kRoot));
     registry.writeString("Big", big);
     EXPECT_EQ(registry.readString("Big"), big);
+}
+
+TEST_F(AnsiTextRoundTrip, AMegabyteOfTheWidestCharactersLoads) {
+    std::string widest;
+    for (const std::string& c : validCharacters())
+        if (c.size() > widest.size())
+            widest = c;
+    ASSERT_EQ(widest.size(), utf8() ? 4u : IsDBCSLeadByte(0x81) ? 2u : 1u) << GetACP();
+    std::string big;
+    while (big.size() < (size_t{1} << 20))
+        big += widest;
+    QelRegistry registry;
+    ASSERT_TRUE(registry.openPath(kRoot));
+    registry.writeString("Wide", big);
+    EXPECT_EQ(registry.readString("Wide"), big);
+}
+
+// What Wine 8 makes of bytes that are no UTF-8: the registry stores U+FFFD
+// for them, which reads back as its three bytes, and the valid text around
+// them stays as it was. A lone lead byte or a sequence cut short is one
+// replacement; an overlong form, an encoded surrogate or a code point beyond
+// U+10FFFF is one for each byte but a first that stood for a character
+// alone (measured, not designed: the program never writes such bytes itself
+// unless it was given them).
+TEST_F(AnsiTextRoundTrip, InvalidUtf8IsStoredAsReplacementCharacters) {
+    if (!utf8())
+        GTEST_SKIP() << "code page " << GetACP();
+    QelRegistry registry;
+    ASSERT_TRUE(registry.openPath(kRoot));
+    const std::string replacement = "\xEF\xBF\xBD";
+    struct Case {
+        std::string written;
+        std::string read;
+    };
+    const std::string r = replacement;
+    const std::vector<Case> cases = {
+        {"a\xFF"
+         "b",
+         "a" + r + "b"},
+        {"\xC3", r},
+        {"x\xC3", "x" + r},
+        {"\xE6\x97", r},
+        {"\xE6\x97x", r + "x"},
+        {"\xF0\x9F\x94", r},
+        {"\x80\x80", r + r},
+        {"\xFE\xFF", r + r},
+        {"\xC0\xAF", r + r},
+        {"\xED\xA0\x80", r + r},
+        {"\xED\xB0\x80z", r + r + "z"},
+        {"\xF4\x90\x80\x80", r + r + r},
+        {"\xE6\x97\xA5\xFF\xE6\x9C\xAC", "\xE6\x97\xA5" + r + "\xE6\x9C\xAC"},
+    };
+    for (const Case& c : cases) {
+        registry.writeString("Invalid", c.written);
+        EXPECT_EQ(registry.readString("Invalid"), c.read);
+    }
 }

@@ -1,6 +1,6 @@
 #include "fakes/RegistryBackends.h"
 
-RegistryBackend fakeRegistryBackend();
+#include <windows.h>
 
 namespace {
 
@@ -13,5 +13,5 @@ std::shared_ptr<platform::RegistryApi> realRegistry() {
 } // namespace
 
 std::vector<RegistryBackend> registryBackends() {
-    return {fakeRegistryBackend(), {"Real", realRegistry}};
+    return {fakeRegistryBackend("Fake", GetACP()), {"Real", realRegistry, GetACP()}};
 }

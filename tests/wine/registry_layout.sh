@@ -44,11 +44,59 @@ w reg query "$KEY\\HotKey_1" >/dev/null 2>&1
 check "loading created nothing new" test "$(w reg query "$KEY" 2>/dev/null | grep -c 'HotKey_')" = 3
 stop_wine
 
+subkeys() { # the sub-keys of the list key, one a line, sorted
+    w reg query "$KEY" 2>/dev/null | tr -d '\r' | grep -i '^HKEY_CURRENT_USER\\.*\\HotKeys\\' |
+        sed 's/.*\\//' | sort -f
+}
+line() { # index letter command: a dump line of a launch with defaults
+    printf '%s key=%s ctrl=0 alt=0 shift=0 command=%s directory= parameters= extra=0 showCmd=5\n' "$@"
+}
+
 new_prefix huge
 add '' Count REG_DWORD 2147483647
 add '\HotKey_0' Key REG_SZ A
 add '\HotKey_0' Command REG_SZ a.exe
-check "a huge count loads at once" same <(printf 'count 2\n0 key=A ctrl=0 alt=0 shift=0 command=a.exe directory= parameters= extra=0 showCmd=5\n1 key= ctrl=0 alt=0 shift=0 command= directory= parameters= extra=0 showCmd=5\n') dump
+check "a huge count loads at once" same <(printf 'count 1\n'; line 0 A a.exe) dump
+check "a huge count creates no key" same <(echo HotKey_0) subkeys
+stop_wine
+
+# A count that is not trusted (above 256 and above the sub-keys + 1): the
+# existing item keys below it load in order, and the next save deletes only
+# what the loop over the count would have deleted.
+new_prefix distrusted
+add '' Count REG_DWORD 300
+add '\HotKey_299' Key REG_SZ B
+add '\HotKey_299' Command REG_SZ b.exe
+add '\HotKey_0' Key REG_SZ A
+add '\HotKey_0' Command REG_SZ a.exe
+add '\HotKey_300' Key REG_SZ C
+add '\HotKey_300' Command REG_SZ c.exe
+add '\Other' Key REG_SZ D
+check "count 300 with HotKey_0 and HotKey_299 loads both" \
+    same <(printf 'count 2\n'; line 0 A a.exe; line 1 B b.exe) dump
+check "loading them creates no key" same <(printf '%s\n' HotKey_0 HotKey_299 HotKey_300 Other) subkeys
+w "$REGTOOL" resave
+check "saving them keeps both" same <(printf 'count 2\n'; line 0 A a.exe; line 1 B b.exe) dump
+check "saving deletes HotKey_299 only" same <(printf '%s\n' HotKey_0 HotKey_1 HotKey_300 Other) subkeys
+check "saving writes count 2" eval 'w reg query "$KEY" /v Count 2>/dev/null | tr -d "\r" | grep -q "REG_DWORD *0x2$"'
+stop_wine
+
+new_prefix distrusted-names
+add '' Count REG_DWORD 1000
+add '\HotKey_999' Key REG_SZ C
+add '\HotKey_999' Command REG_SZ c.exe
+add '\hotkey_7' Key REG_SZ B
+add '\hotkey_7' Command REG_SZ b.exe
+add '\HotKey_007' Key REG_SZ E
+add '\HotKey_007' Command REG_SZ e.exe
+add '\HotKey_1000' Key REG_SZ F
+add '\HotKey_1000' Command REG_SZ f.exe
+check "count 1000: the item names below it, in the order of their numbers" \
+    same <(printf 'count 2\n'; line 0 B b.exe; line 1 C c.exe) dump
+w "$REGTOOL" resave
+check "count 1000: saving deletes the loaded ones beyond the new count only" \
+    same <(printf '%s\n' HotKey_0 HotKey_007 HotKey_1 HotKey_1000) subkeys
+check "count 1000: saved back" same <(printf 'count 2\n'; line 0 B b.exe; line 1 C c.exe) dump
 stop_wine
 rm -rf "$WORK"/prefix-*
 report

@@ -1,7 +1,6 @@
 #include "fakes/RegistryBackends.h"
 
-RegistryBackend fakeRegistryBackend();
-
 std::vector<RegistryBackend> registryBackends() {
-    return {fakeRegistryBackend()};
+    return {fakeRegistryBackend("Fake", 1252), fakeRegistryBackend("Fake932", 932),
+            fakeRegistryBackend("FakeUtf8", 65001)};
 }
