@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Builds Lumaro.exe and starts it in a Wine virtual desktop: on your X
-# display when there is one, otherwise on a virtual one (Xvfb). Lumaro runs
-# until you choose "Exit" from its tray icon's menu.
+# Builds Lumaro.exe (and the release zip) and starts it in a Wine virtual
+# desktop: on your X display when there is one; otherwise on a virtual one
+# (Xvfb), served to a browser on this machine only (VNC and noVNC on
+# 127.0.0.1). Lumaro runs until you choose "Exit" from its tray icon's menu
+# or press Ctrl+C; then everything this command started ends.
+# LUMARO_RUN_PREFIX names another Wine prefix to run in (the tests use it).
 set -u
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$ROOT"
@@ -13,34 +16,55 @@ mkdir -p "$B/logs"
 echo "Building Lumaro.exe ..."
 if ! { cmake -S "$ROOT" -B "$B/win" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
     -DCMAKE_BUILD_TYPE=MinSizeRel >"$B/logs/run-configure.log" 2>&1 &&
-    cmake --build "$B/win" -j2 --target Lumaro >"$B/logs/run-build.log" 2>&1; }; then
+    cmake --build "$B/win" -j2 --target release >"$B/logs/run-build.log" 2>&1; }; then
     tail -n 40 "$B/logs/run-configure.log" "$B/logs/run-build.log"
     exit 1
 fi
+echo "The release is $(ls "$B"/win/Lumaro-*-win32.zip | head -1) (SHA-256 beside it)."
 
 BUILD="$B/win" WORK="$B/win/run"
 mkdir -p "$WORK"
 . tests/wine/lib.sh
+. tools/serve-display.sh
 make_template
 # The prefix keeps your definitions from one run to the next.
-export WINEPREFIX="$B/win/lumaro-prefix"
+export WINEPREFIX="${LUMARO_RUN_PREFIX:-$B/win/lumaro-prefix}"
 [ -d "$WINEPREFIX" ] || cp -a "$TEMPLATE" "$WINEPREFIX"
+add_marlett "$WINEPREFIX"
+
+LUMARO_PID=
+finish() {
+    trap - EXIT INT TERM HUP
+    [ -n "$LUMARO_PID" ] && kill "$LUMARO_PID" 2>/dev/null
+    wineserver -k 2>/dev/null
+    [ -n "$LUMARO_PID" ] && wait "$LUMARO_PID" 2>/dev/null
+    stop_serving
+    stop_display
+}
+trap finish EXIT
+trap 'echo; echo "Interrupted: ending Lumaro."; exit 130' INT TERM HUP
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     echo "Lumaro starts in the Wine desktop window on $DISPLAY."
 else
     start_display || { echo "Could not start Xvfb" >&2; exit 1; }
-    trap stop_display EXIT
-    echo "No X display here: Lumaro runs on the virtual display $DISPLAY."
-    echo "To see it, take a picture:  DISPLAY=$DISPLAY import -window root lumaro.png"
-    echo "or drive it with xdotool on DISPLAY=$DISPLAY (right-click the tray icon at 1014,758)."
+    serve_display "$DISPLAY" "$B/logs/serve" || { echo "Could not serve the display" >&2; exit 1; }
+    echo "No X display here: Lumaro runs on the virtual display $DISPLAY, which you can use"
+    echo "from a browser on this machine (VNC on 127.0.0.1:$VNC_PORT, noVNC on 127.0.0.1:$WEB_PORT):"
+    echo
+    echo "    $VIEW_URL"
+    echo
 fi
-echo "The tray icon is at the bottom right of the Wine desktop; choose Exit from its menu to quit."
+echo "The tray icon is at the bottom right of the Wine desktop: right-click it for the menu,"
+echo "double-click it for the definition window. Choose Exit from its menu (or press Ctrl+C) to quit."
 
-# From the exe's folder, so that "Help (html) ..." finds Lumaro.html.
+# From the exe's folder, so that "Help (html) ..." finds Lumaro.html. In the
+# background, so that Ctrl+C reaches our trap at once.
 cd "$B/win/bin"
-env "${WINE_ENV[@]}" wine Lumaro.exe
+env "${WINE_ENV[@]}" wine Lumaro.exe &
+LUMARO_PID=$!
+wait "$LUMARO_PID"
 status=$?
-wineserver -k 2>/dev/null
+LUMARO_PID=
 echo "Lumaro ended with exit code $status."
 exit $status

@@ -130,8 +130,8 @@ if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake"
         name=$(basename "$script" .sh)
         echo "== wine $name"
         bash "$script" "$B/win" "$B/win/work/$name" >"$LOGS/wine-$name.log" 2>&1
-        grep -E '^(PASS|FAIL) ' "$LOGS/wine-$name.log"
-        line=$(grep -E '^wine-script: [0-9]+ passed, [0-9]+ failed' "$LOGS/wine-$name.log" | tail -1)
+        grep -aE '^(PASS|FAIL) ' "$LOGS/wine-$name.log"
+        line=$(grep -aE '^wine-script: [0-9]+ passed, [0-9]+ failed' "$LOGS/wine-$name.log" | tail -1)
         if [ -z "$line" ]; then
             tail -n 20 "$LOGS/wine-$name.log"
             count 0 1
@@ -152,6 +152,10 @@ if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake"
     kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
     XVFB_PID=
     unset DISPLAY
+    zip=$(ls "$B"/win/Lumaro-*-win32.zip 2>/dev/null | head -1)
+    echo "release: $(basename "$zip") $(stat -c %s "$zip" 2>/dev/null || echo '?') bytes," \
+        "Lumaro.exe $(stat -c %s "$B/win/bin/Lumaro.exe" 2>/dev/null || echo '?') bytes" \
+        "(sha256 $(cut -c1-16 "$zip.sha256" 2>/dev/null)...)"
     for bench in tests/bench/*.sh; do
         timeout 600 bash "$bench" "$B/win" "$B/win/work/bench-$(basename "$bench" .sh)" 2>&1 |
             grep -v '^wine: '

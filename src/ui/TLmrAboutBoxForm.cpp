@@ -6,10 +6,10 @@ TLmrAboutBoxForm::TLmrAboutBoxForm() : TAboutBox("LmrAboutBoxForm") {
     setCaption("バージョン情報");
     setIcon(LUMARO_ICON_PROGRAM);
     ProgramIcon.setIconResource(LUMARO_ICON_PROGRAM);
-    ProductName.setCaption("Lumaro");
+    ProductName.setCaption(LUMARO_PRODUCT_NAME);
     Version.setCaption("Version " LUMARO_VERSION_TEXT);
-    Copyright.setCaption("Windowsキーのホットキー ユーティリティ");
-    Comments.setCaption("2004/06/08");
+    Copyright.setCaption(LUMARO_DESCRIPTION);
+    Comments.setCaption(LUMARO_RELEASE_DATE);
     OKButton.onClick = [this] { OKButtonClick(); };
 }
 

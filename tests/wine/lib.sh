@@ -8,12 +8,15 @@ TEMPLATE="$BUILD/wine-template"
 
 log() { printf '%s\n' "$*" >&2; }
 
-# The template prefix: one shared virtual desktop, no crash dialog, and
-# Japanese fonts under the names the program asks for.
+# The template prefix: one shared virtual desktop, no crash dialog,
+# Japanese fonts under the names the program asks for, and Marlett, without
+# which every caption's close box draws as the letter "r".
+MARLETT=/usr/share/wine/fonts/marlett.ttf
 make_template() {
-    [ -f "$TEMPLATE/.ready" ] && return 0
+    [ -f "$TEMPLATE/.ready" ] && [ -f "$TEMPLATE/drive_c/windows/Fonts/marlett.ttf" ] && return 0
     rm -rf "$TEMPLATE"
     env "${WINE_ENV[@]}" WINEPREFIX="$TEMPLATE" DISPLAY= timeout 180 wineboot -i >/dev/null 2>&1
+    add_marlett "$TEMPLATE"
     local reg="$BUILD/template-settings.reg"
     {
         printf 'Windows Registry Editor Version 5.00\r\n\r\n'
@@ -28,6 +31,11 @@ make_template() {
     env WINEPREFIX="$TEMPLATE" wineserver -k 2>/dev/null
     env WINEPREFIX="$TEMPLATE" wineserver -w 2>/dev/null
     touch "$TEMPLATE/.ready"
+}
+
+add_marlett() { # prefix
+    mkdir -p "$1/drive_c/windows/Fonts"
+    [ -f "$1/drive_c/windows/Fonts/marlett.ttf" ] || cp "$MARLETT" "$1/drive_c/windows/Fonts/"
 }
 
 winepath_of() { printf 'Z:%s' "$(printf '%s' "$1" | sed 's#/#\\#g')"; }

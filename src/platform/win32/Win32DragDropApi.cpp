@@ -1,5 +1,7 @@
 #include "platform/DragDropApi.h"
 
+#include "platform/win32/SystemLibrary.h"
+
 #include <windows.h>
 
 #include <shellapi.h>
@@ -8,15 +10,26 @@ namespace platform {
 
 namespace {
 
+template <class Function> Function shell32(const char* name) {
+    return systemFunction<Function>("shell32.dll", name);
+}
+
 class Win32DragDropApi final : public DragDropApi {
 public:
     void DragAcceptFiles(Handle hwnd, bool accept) override {
-        ::DragAcceptFiles(reinterpret_cast<HWND>(hwnd), accept);
+        static const auto call = shell32<decltype(&::DragAcceptFiles)>("DragAcceptFiles");
+        if (call)
+            call(reinterpret_cast<HWND>(hwnd), accept);
     }
     unsigned DragQueryFileA(Handle hDrop, unsigned file, char* buffer, unsigned size) override {
-        return ::DragQueryFileA(reinterpret_cast<HDROP>(hDrop), file, buffer, size);
+        static const auto call = shell32<decltype(&::DragQueryFileA)>("DragQueryFileA");
+        return call ? call(reinterpret_cast<HDROP>(hDrop), file, buffer, size) : 0;
     }
-    void DragFinish(Handle hDrop) override { ::DragFinish(reinterpret_cast<HDROP>(hDrop)); }
+    void DragFinish(Handle hDrop) override {
+        static const auto call = shell32<decltype(&::DragFinish)>("DragFinish");
+        if (call)
+            call(reinterpret_cast<HDROP>(hDrop));
+    }
 };
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "platform/FileDialogApi.h"
 
+#include "platform/win32/SystemLibrary.h"
+
 #include <windows.h>
 
 #include <commdlg.h>
@@ -20,12 +22,18 @@ public:
         native.lpstrInitialDir = ofn->lpstrInitialDir;
         native.lpstrTitle = ofn->lpstrTitle;
         native.Flags = ofn->Flags;
-        bool chosen = ::GetOpenFileNameA(&native) != FALSE;
+        static const auto call =
+            systemFunction<decltype(&::GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+        bool chosen = call && call(&native) != FALSE;
         ofn->nFileOffset = native.nFileOffset;
         ofn->nFileExtension = native.nFileExtension;
         return chosen;
     }
-    Dword CommDlgExtendedError() override { return ::CommDlgExtendedError(); }
+    Dword CommDlgExtendedError() override {
+        static const auto call = systemFunction<decltype(&::CommDlgExtendedError)>(
+            "comdlg32.dll", "CommDlgExtendedError");
+        return call ? call() : 0;
+    }
     Dword GetCurrentDirectoryA(Dword size, char* buffer) override {
         return ::GetCurrentDirectoryA(size, buffer);
     }

@@ -1,5 +1,7 @@
 #include "platform/ShellApi.h"
 
+#include "platform/win32/SystemLibrary.h"
+
 #include <windows.h>
 
 #include <cstddef>
@@ -36,8 +38,12 @@ class Win32ShellApi final : public ShellApi {
 public:
     std::intptr_t ShellExecuteA(Handle hwnd, const char* verb, const char* file, const char* params,
                                 const char* dir, int show) override {
-        return reinterpret_cast<std::intptr_t>(
-            ::ShellExecuteA(hwndOf(hwnd), verb, file, params, dir, show));
+        static const auto call =
+            systemFunction<decltype(&::ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+        // 0 is what ShellExecuteA reports when the system is out of resources.
+        return call ? reinterpret_cast<std::intptr_t>(
+                          call(hwndOf(hwnd), verb, file, params, dir, show))
+                    : 0;
     }
     Handle FindWindowA(const char* className, const char* windowName) override {
         return reinterpret_cast<Handle>(::FindWindowA(className, windowName));
@@ -47,10 +53,14 @@ public:
         return ::PostMessageA(hwndOf(hwnd), msg, wParam, lParam) != FALSE;
     }
     bool Shell_NotifyIconA(Dword message, NotifyIconDataA* data) override {
+        static const auto call =
+            systemFunction<decltype(&::Shell_NotifyIconA)>("shell32.dll", "Shell_NotifyIconA");
+        if (!call)
+            return false;
         if (!data)
-            return ::Shell_NotifyIconA(message, nullptr) != FALSE;
+            return call(message, nullptr) != FALSE;
         NOTIFYICONDATAA native = toNative(*data);
-        return ::Shell_NotifyIconA(message, &native) != FALSE;
+        return call(message, &native) != FALSE;
     }
     unsigned RegisterWindowMessageA(const char* name) override {
         return ::RegisterWindowMessageA(name);

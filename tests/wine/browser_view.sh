@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# tools/run.sh on a machine without an X display, as a person there uses
+# it: it prints the noVNC address, headless Chromium opens it with its
+# autoconnect parameters and shows the Wine desktop with Lumaro's tray icon
+# (the picture is kept), everything listens on 127.0.0.1 only, and when
+# Lumaro exits, or on Ctrl+C, everything run.sh started ends and nothing is
+# left listening.
+BUILD=$(realpath "${1:?windows build folder}")
+mkdir -p "${2:?scratch folder}"
+WORK=$(realpath "$2")
+HERE=$(cd "$(dirname "$0")" && pwd)
+ROOT=$(cd "$HERE/../.." && pwd)
+. "$HERE/lib.sh"
+. "$ROOT/tools/serve-display.sh"
+make_template
+mkdir -p "$ARTIFACTS"
+
+TOOLS="$WORK/tools"
+rm -rf "$TOOLS" "$WORK"/prefix-* "$WORK"/profile && mkdir -p "$TOOLS"
+cp "$BUILD/tests/e2e_tool.exe" "$TOOLS/"
+new_prefix run # seeded from the template; run.sh keeps it as it finds it
+RUN_PID=
+teardown_run() {
+    [ -n "$RUN_PID" ] && kill -TERM -- "-$RUN_PID" 2>/dev/null && wait "$RUN_PID" 2>/dev/null
+    true
+}
+trap teardown_run EXIT
+
+# Starts run.sh as a terminal would: in a process group of its own (so that
+# it can take Ctrl+C), without a display, on the seeded prefix.
+start_run() { # label
+    OUT="$WORK/run-$1.out"
+    set -m
+    env -u DISPLAY LUMARO_RUN_PREFIX="$WINEPREFIX" bash "$ROOT/tools/run.sh" >"$OUT" 2>&1 &
+    RUN_PID=$!
+    set +m
+    wait_for 180 grep -q 'vnc\.html' "$OUT" || { tail -n 20 "$OUT" >&2; return 1; }
+    VIEW_URL=$(grep -o 'http://127\.0\.0\.1:[0-9]*/vnc\.html?[^ ]*' "$OUT" | head -1)
+    VNC_PORT=$(sed -n 's/.*VNC on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$OUT" | head -1)
+    WEB_PORT=$(sed -n 's/.*noVNC on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$OUT" | head -1)
+    export DISPLAY=$(sed -n 's/.*virtual display \(:[0-9]*\),.*/\1/p' "$OUT" | head -1)
+    [ -n "$VIEW_URL" ] && [ -n "$VNC_PORT" ] && [ -n "$WEB_PORT" ] && [ -n "$DISPLAY" ]
+}
+run_ended() { ! kill -0 "$RUN_PID" 2>/dev/null; }
+run_status() { wait "$RUN_PID"; local status=$?; RUN_PID=; return $status; }
+# Every socket listening on the port is on 127.0.0.1.
+loopback_only() { # port
+    local addresses
+    addresses=$(ss -Hltn "sport = :$1" | awk '{print $4}')
+    [ -n "$addresses" ] && ! grep -qv '^127\.0\.0\.1:' <<<"$addresses"
+}
+nothing_listens() { local port; for port; do port_listening "$port" && return 1; done; true; }
+display_gone() { ! xdpyinfo -display "$1" >/dev/null 2>&1; }
+# No Lumaro.exe (nor its wine) runs in the folder run.sh starts it from.
+lumaro_gone() {
+    local pid
+    for pid in $(pgrep -f 'Lumaro\.exe'); do
+        [ "$(readlink "/proc/$pid/cwd" 2>/dev/null)" = "$BUILD/bin" ] && return 1
+    done
+    return 0
+}
+# The tray icon's 16 x 16 pixels in a picture: more than the taskbar's colour.
+icon_drawn_in() { # png
+    local colours
+    colours=$(convert "$1" -crop "16x16+$(($(icon_x) - 8))+750" +repage -format '%k' info: 2>/dev/null)
+    [ "${colours:-0}" -gt 3 ]
+}
+
+check "run.sh without a display prints the noVNC address" start_run exit
+check "Lumaro's icon appears on its virtual display" wait_for 60 icons_are 1
+check "VNC listens on 127.0.0.1 only" loopback_only "$VNC_PORT"
+check "noVNC's web server listens on 127.0.0.1 only" loopback_only "$WEB_PORT"
+import -window root "$WORK/display.png"
+# Screenshots until the bottom right of the page (taskbar and tray icon)
+# is the display's: the browser has connected and drawn the desktop.
+shot() {
+    /usr/bin/python3 "$HERE/browser_shot.py" "$VIEW_URL" "$ARTIFACTS/browser-view.png" \
+        "$WORK/profile" --match "$WORK/display.png" --region 300x20+724+748 --deadline 60 \
+        >"$WORK/shot.txt" 2>&1
+}
+check "headless Chromium on the noVNC page shows the Wine desktop's taskbar" shot
+cat "$WORK/shot.txt" >&2
+check "with Lumaro's tray icon in it" icon_drawn_in "$ARTIFACTS/browser-view.png"
+DEVTOOLS_PORT=$(sed -n 's/^devtools-port=//p' "$WORK/shot.txt")
+check "the browser's own DevTools port is closed after it" nothing_listens ${DEVTOOLS_PORT:-0}
+
+choose_from_menu up return
+check "choosing Exit ends run.sh" wait_for 30 run_ended
+run_status
+check "with Lumaro's exit code 0" test $? = 0
+check "then nothing listens on the VNC and noVNC ports" nothing_listens "$VNC_PORT" "$WEB_PORT"
+check "and its virtual display is gone" display_gone "$DISPLAY"
+
+first_ports="$VNC_PORT $WEB_PORT"
+check "run.sh serves the desktop again on the next run" start_run interrupt
+wait_for 60 icons_are 1
+check "Lumaro runs from the build's bin folder" not lumaro_gone
+kill -INT -- "-$RUN_PID" # Ctrl+C in its terminal
+check "Ctrl+C ends run.sh" wait_for 30 run_ended
+run_status
+check "with the status of an interrupt" test $? = 130
+check "and leaves nothing listening" nothing_listens $first_ports "$VNC_PORT" "$WEB_PORT"
+check "its display gone" display_gone "$DISPLAY"
+check "and no Lumaro running" lumaro_gone
+rm -rf "$WORK/profile"
+report
