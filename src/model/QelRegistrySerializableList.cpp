@@ -46,7 +46,7 @@ long long itemIndexOf(const std::string& itemName, const std::string& keyName) {
 }
 
 // The item keys among `names` with an index in [from, to), in ascending order
-// of the index: the keys the Part's loop over that range would reach.
+// of the index: the keys a plain loop over that range would open.
 std::vector<std::pair<long long, std::string>> itemKeysIn(const std::string& itemName,
                                                           const std::vector<std::string>& names,
                                                           long long from, long long to) {

@@ -231,7 +231,7 @@ TEST_F(HotKeyListStorage, HugeCountLoadsOnlyWhatExists) {
     }
 }
 
-// What the Part's loop over "Count" would read, without creating the keys
+// What a plain loop up to "Count" would read, without creating the keys
 // that are missing, when the count is not trusted; and a save of the loaded
 // definitions deletes just what the loop would delete.
 TEST_F(HotKeyListStorage, DistrustedCountLosesNoStoredDefinition) {
@@ -290,7 +290,7 @@ TEST_F(HotKeyListStorage, DistrustedCountLosesNoStoredDefinition) {
 }
 
 TEST_F(HotKeyListStorage, LargeCountOfExistingItemsIsStillWalkedByName) {
-    // 258 with 257 sub-keys is trusted: the Part's loop, which creates the
+    // 258 with 257 sub-keys is trusted: the plain loop, which creates the
     // one that is missing.
     fake.setDword(kListKey, "Count", 258);
     for (int i = 0; i < 257; ++i)
