@@ -10,4 +10,7 @@ namespace tk {
 std::string latin1ToUtf8(std::string_view latin1);
 std::string utf8ToLatin1(std::string_view utf8);
 
+// One code point in UTF-8.
+std::string utf8Of(char32_t c);
+
 } // namespace tk

@@ -1,5 +1,6 @@
 #include "model/HotKeyList.h"
 #include "model/QelRegistry.h"
+#include "toolkit/Latin1Text.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -34,26 +35,6 @@ bool roundTrips(const std::string& bytes) {
     return !lossy && m == static_cast<int>(bytes.size()) && std::string(back, m) == bytes;
 }
 
-std::string utf8Of(char32_t c) {
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
-
 // Every character of the active code page, in the order of its bytes.
 std::vector<std::string> validCharacters() {
     std::vector<std::string> chars;
@@ -61,7 +42,7 @@ std::vector<std::string> validCharacters() {
         for (char32_t c = 1; c <= 0x10FFFF; ++c) {
             if (c >= 0xD800 && c <= 0xDFFF)
                 continue;
-            std::string bytes = utf8Of(c);
+            std::string bytes = tk::utf8Of(c);
             if (roundTrips(bytes))
                 chars.push_back(bytes);
         }
