@@ -11,7 +11,6 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 make_template
 setup_app
 KEY='HKCU\Software\QelApp\Lumaro\HotKeys'
-PARAMS_WIDTH=453
 
 MIXED='Ünïcødé 漢字 😀 ✓'
 PLACE="$WORK/$MIXED"
@@ -61,20 +60,7 @@ check "the 208 probes and the stored definition's registration carry MOD_NOREPEA
 check "a definition stored through the wide API launches with command, folder and parameters intact" \
     press_until super+u launched "args=$PARAMETERS|cwd=$DIRECTORY|show=5"
 
-# The definition window's rows and the parameters dialog, as e2e_define.sh
-# finds them.
-def_origin() { tool client-origin Lumaro $DEF_WIDTH; }
-at_def() {
-    local origin
-    origin=$(def_origin)
-    set -- ${origin:-0 0} "$1" "$2"
-    echo $(($1 + $3)) $(($2 + $4))
-}
-row_y() { echo $((4 + 31 * (($(printf '%d' "'$1") - 65) % 13))); }
-edit_point() { at_def $((296 + 20 + 115)) $(($(row_y "$1") + 14)); } # rows N..Z
-button_point() { at_def $((296 + 256 + 10)) $(($(row_y "$1") + 14)); }
-click_point() { click_at "$1" "$2" 1; }
-params_visible() { [ "$(tool count-visible Lumaro $PARAMS_WIDTH)" = 1 ]; }
+# Points in the parameters dialog, and the definition window shown.
 at_params() {
     set -- $(tool client-origin Lumaro $PARAMS_WIDTH) "$1" "$2"
     echo $(($1 + $3)) $(($2 + $4))
@@ -83,7 +69,6 @@ show_definitions() {
     click_at "$(icon_x)" 758 1 2
     wait_for 10 def_visible
 }
-press_ok() { click_point $(at_def 397 428); }
 # OK, again if a click that followed a closing dialog was lost.
 confirm() {
     local attempt

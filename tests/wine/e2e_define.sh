@@ -10,29 +10,13 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 make_template
 setup_app
 KEY='HKCU\Software\QelApp\Lumaro\HotKeys'
-PARAMS_WIDTH=453 # the parameters dialog's
 
 new_prefix define
 start_display || { log "no display"; exit 1; }
 
-# Where a control of the definition window is on the screen.
-def_origin() { tool client-origin Lumaro $DEF_WIDTH; }
-row_x() { local i=$(($(printf '%d' "'$1") - 65)); echo $((i < 13 ? 8 : 296)); }
-row_y() { local i=$(($(printf '%d' "'$1") - 65)); echo $((4 + 31 * (i % 13))); }
-at_def() { # client x y -> screen x y
-    local origin
-    origin=$(def_origin)
-    set -- ${origin:-0 0} "$1" "$2"
-    echo $(($1 + $3)) $(($2 + $4))
-}
-edit_point() { at_def $(($(row_x "$1") + 20 + 115)) $(($(row_y "$1") + 14)); }
-button_point() { at_def $(($(row_x "$1") + 256 + 10)) $(($(row_y "$1") + 14)); }
-click_point() { click_at "$1" "$2" 1; }
 row_text() { tool text-at $(edit_point "$1"); }
 row_text_is() { [ "$(row_text "$1")" = "$2" ]; }
-params_visible() { [ "$(tool count-visible Lumaro $PARAMS_WIDTH)" = 1 ]; }
 about_count_is() { [ "$(tool count-visible "バージョン情報")" = "$1" ]; }
-press_ok() { click_point $(at_def 397 428); }
 press_cancel() { click_point $(at_def 485 428); }
 panel() { # CTRL ALT SHIFT
     case $1 in CTRL) x=158 ;; ALT) x=216 ;; SHIFT) x=274 ;; esac

@@ -213,3 +213,21 @@ DEF_WIDTH=585
 def_visible() { [ "$(tool count-visible Lumaro $DEF_WIDTH)" = 1 ]; }
 
 exit_code_is() { [ -f "$WORK/exit-$1" ] && [ "$(cat "$WORK/exit-$1")" = "$2" ]; }
+
+# Where a control of the definition window is on the screen: A to M down
+# the left column, N to Z down the right one.
+PARAMS_WIDTH=453 # the parameters dialog's
+def_origin() { tool client-origin Lumaro $DEF_WIDTH; }
+row_x() { local i=$(($(printf '%d' "'$1") - 65)); echo $((i < 13 ? 8 : 296)); }
+row_y() { local i=$(($(printf '%d' "'$1") - 65)); echo $((4 + 31 * (i % 13))); }
+at_def() { # client x y -> screen x y
+    local origin
+    origin=$(def_origin)
+    set -- ${origin:-0 0} "$1" "$2"
+    echo $(($1 + $3)) $(($2 + $4))
+}
+edit_point() { at_def $(($(row_x "$1") + 20 + 115)) $(($(row_y "$1") + 14)); }
+button_point() { at_def $(($(row_x "$1") + 256 + 10)) $(($(row_y "$1") + 14)); }
+click_point() { click_at "$1" "$2" 1; }
+params_visible() { [ "$(tool count-visible Lumaro $PARAMS_WIDTH)" = 1 ]; }
+press_ok() { click_point $(at_def 397 428); }
