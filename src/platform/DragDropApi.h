@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Seam.h"
 #include "platform/Win32Types.h"
 
 namespace platform {
@@ -21,10 +22,12 @@ public:
     virtual void DragFinish(Handle hDrop) = 0;
 };
 
-// The instance the program uses; see registryApi() for how tests replace it.
-DragDropApi& dragDropApi();
-DragDropApi* installDragDropApi(DragDropApi* api);
-// Defined by the build: the real API on Windows, an unavailable one natively.
-DragDropApi& defaultDragDropApi();
+// The real drag-and-drop functions, defined by the Windows build (see Seam.h).
+DragDropApi& systemInstance(SystemOf<DragDropApi>);
+
+// The instance the program uses: the one a test installed, else the system's.
+inline DragDropApi& dragDropApi() {
+    return Seam<DragDropApi>::get();
+}
 
 } // namespace platform

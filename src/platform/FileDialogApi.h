@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Seam.h"
 #include "platform/Win32Types.h"
 
 #include <cstdint>
@@ -39,10 +40,12 @@ public:
     virtual bool SetCurrentDirectoryA(const char* path) = 0;
 };
 
-// The instance the program uses; see registryApi() for how tests replace it.
-FileDialogApi& fileDialogApi();
-FileDialogApi* installFileDialogApi(FileDialogApi* api);
-// Defined by the build: the real API on Windows, an unavailable one natively.
-FileDialogApi& defaultFileDialogApi();
+// The real dialog and folder functions, defined by the Windows build (see Seam.h).
+FileDialogApi& systemInstance(SystemOf<FileDialogApi>);
+
+// The instance the program uses: the one a test installed, else the system's.
+inline FileDialogApi& fileDialogApi() {
+    return Seam<FileDialogApi>::get();
+}
 
 } // namespace platform

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Seam.h"
 #include "platform/Win32Types.h"
 
 #include <cstdint>
@@ -34,10 +35,12 @@ public:
     virtual Dword GetLastError() = 0;
 };
 
-// The instance the program uses; see registryApi() for how tests replace it.
-HotKeyApi& hotKeyApi();
-HotKeyApi* installHotKeyApi(HotKeyApi* api);
-// Defined by the build: the real API on Windows, an unavailable one natively.
-HotKeyApi& defaultHotKeyApi();
+// The real hotkey and atom functions, defined by the Windows build (see Seam.h).
+HotKeyApi& systemInstance(SystemOf<HotKeyApi>);
+
+// The instance the program uses: the one a test installed, else the system's.
+inline HotKeyApi& hotKeyApi() {
+    return Seam<HotKeyApi>::get();
+}
 
 } // namespace platform

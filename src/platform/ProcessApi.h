@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Seam.h"
 
 namespace platform {
 
@@ -9,8 +10,12 @@ public:
     virtual void ExitProcess(unsigned exitCode) = 0;
 };
 
-ProcessApi& processApi();
-ProcessApi* installProcessApi(ProcessApi* api);
-ProcessApi& defaultProcessApi();
+// The real process, defined by the Windows build (see Seam.h).
+ProcessApi& systemInstance(SystemOf<ProcessApi>);
+
+// The instance the program uses: the one a test installed, else the system's.
+inline ProcessApi& processApi() {
+    return Seam<ProcessApi>::get();
+}
 
 } // namespace platform

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Seam.h"
 #include "platform/Win32Types.h"
 
 namespace platform {
@@ -29,11 +30,12 @@ public:
     virtual long RegDeleteKeyA(RegHandle key, const char* subKey) = 0;
 };
 
-// The instance the program uses. Tests put a fake in place with
-// installRegistryApi and put the previous one back when they are done.
-RegistryApi& registryApi();
-RegistryApi* installRegistryApi(RegistryApi* api);
-// Defined by the build: the real API on Windows, an unavailable one natively.
-RegistryApi& defaultRegistryApi();
+// The real registry, defined by the Windows build (see Seam.h).
+RegistryApi& systemInstance(SystemOf<RegistryApi>);
+
+// The instance the program uses: the one a test installed, else the system's.
+inline RegistryApi& registryApi() {
+    return Seam<RegistryApi>::get();
+}
 
 } // namespace platform

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Seam.h"
 #include "platform/Win32Types.h"
 
 #include <cstdint>
@@ -57,10 +58,12 @@ public:
     virtual bool ShowWindow(Handle hwnd, int show) = 0;
 };
 
-// The instance the program uses; see registryApi() for how tests replace it.
-ShellApi& shellApi();
-ShellApi* installShellApi(ShellApi* api);
-// Defined by the build: the real API on Windows, an unavailable one natively.
-ShellApi& defaultShellApi();
+// The real shell, defined by the Windows build (see Seam.h).
+ShellApi& systemInstance(SystemOf<ShellApi>);
+
+// The instance the program uses: the one a test installed, else the system's.
+inline ShellApi& shellApi() {
+    return Seam<ShellApi>::get();
+}
 
 } // namespace platform

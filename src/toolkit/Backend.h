@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Seam.h"
 #include "platform/Win32Types.h"
 #include "toolkit/WindowPeer.h"
 
@@ -75,11 +76,13 @@ public:
     virtual void errorBox(const std::string& text, const std::string& caption) = 0;
 };
 
-// The backend in use. Tests put another in place with installBackend (or
-// ScopedBackend) and put the previous one back when they are done.
-Backend& backend();
-Backend* installBackend(Backend* backend);
-// Defined by the build: Win32 on Windows, headless natively.
-Backend& defaultBackend();
+// The Win32 backend, defined by the Windows build (see platform/Seam.h).
+Backend& systemInstance(platform::SystemOf<Backend>);
+
+// The backend in use: the one a test installed (ScopedBackend), else the
+// system's.
+inline Backend& backend() {
+    return platform::Seam<Backend>::get();
+}
 
 } // namespace tk

@@ -4,14 +4,17 @@
 
 namespace tk {
 
-ScopedBackend::ScopedBackend(Backend& backend) {
-    Application::instance().reset();
-    previous_ = installBackend(&backend);
-}
+// The application is freed before the backend changes either way: its
+// windows belong to the backend that made them.
+ScopedBackend::ScopedBackend(Backend& backend) : scope_(freshApplicationOn(backend)) {}
 
 ScopedBackend::~ScopedBackend() {
     Application::instance().reset();
-    installBackend(previous_);
+}
+
+Backend& ScopedBackend::freshApplicationOn(Backend& backend) {
+    Application::instance().reset();
+    return backend;
 }
 
 } // namespace tk

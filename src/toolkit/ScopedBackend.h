@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Seam.h"
 #include "toolkit/Backend.h"
 
 namespace tk {
@@ -14,7 +15,9 @@ public:
     ScopedBackend& operator=(const ScopedBackend&) = delete;
 
 private:
-    Backend* previous_;
+    static Backend& freshApplicationOn(Backend& backend);
+
+    platform::Seam<Backend>::Scoped scope_;
 };
 
 } // namespace tk

@@ -6,9 +6,9 @@
 #include "fakes/FakeHotKeySystem.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
-#include "fakes/ScopedHotKeyApi.h"
-#include "fakes/ScopedRegistryApi.h"
-#include "fakes/ScopedShellApi.h"
+#include "platform/HotKeyApi.h"
+#include "platform/RegistryApi.h"
+#include "platform/ShellApi.h"
 #include "toolkit/Application.h"
 #include "ui/LmrDisplayer.h"
 #include "ui/LmrTrayWindow.h"
@@ -96,9 +96,9 @@ int main() {
     FakeHotKeySystem desktop;
     FakeHotKeyApi hotKeys(desktop);
     FakeShell shell;
-    ScopedRegistryApi registryScope(registry);
-    ScopedHotKeyApi hotKeyScope(hotKeys);
-    ScopedShellApi shellScope(shell);
+    platform::Seam<platform::RegistryApi>::Scoped registryScope(registry);
+    platform::Seam<platform::HotKeyApi>::Scoped hotKeyScope(hotKeys);
+    platform::Seam<platform::ShellApi>::Scoped shellScope(shell);
     seed(registry);
     tk::Application& app = tk::Application::instance();
     app.initialize();

@@ -68,7 +68,7 @@ template <typename F> double nsPerCall(F call, int rounds) {
 int main() {
     FakeSystem os;
     CountingShell shell;
-    ScopedShellApi scope(shell);
+    platform::Seam<platform::ShellApi>::Scoped scope(shell);
     storeFullList();
     auto* controller = new Lumaro();
     const int rounds = 200000;

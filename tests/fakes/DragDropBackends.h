@@ -1,22 +1,17 @@
 #pragma once
+#include "fakes/ContractBackend.h"
 #include "platform/DragDropApi.h"
 
 #include <functional>
-#include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
-// The drag-and-drop implementations a contract test runs against, each with
-// the way to make a drop handle as the shell does.
-struct DragDropBackend {
-    std::string name;
-    std::function<std::shared_ptr<platform::DragDropApi>()> make;
+// A drag-and-drop implementation a contract test runs against, with the way
+// to make a drop handle for it as the shell does.
+struct DragDropBackend : ContractBackend<platform::DragDropApi> {
     std::function<platform::Handle(platform::DragDropApi&, const std::vector<std::string>&)> drop;
 };
 
-inline void PrintTo(const DragDropBackend& backend, std::ostream* out) {
-    *out << backend.name;
-}
-
-std::vector<DragDropBackend> dragDropBackends();
+// The real functions on drop blocks built as the shell builds them, in the
+// Windows build (tests/win32/Win32DragDropBackends.cpp).
+DragDropBackend realBackend(const DragDropBackend& fake);

@@ -47,5 +47,5 @@ private:
 } // namespace
 
 HotKeyBackend fakeHotKeyBackend() {
-    return {"Fake", [] { return std::make_unique<FakeHotKeyDesktop>(); }};
+    return fakeBackend<HotKeyDesktop, FakeHotKeyDesktop>();
 }

@@ -1,13 +1,12 @@
 #pragma once
+#include "fakes/FakeDragDrop.h"
+#include "fakes/FakeFileDialog.h"
 #include "fakes/FakeHotKeyApi.h"
 #include "fakes/FakeHotKeySystem.h"
 #include "fakes/FakeProcess.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
-#include "fakes/ScopedHotKeyApi.h"
-#include "fakes/ScopedProcessApi.h"
-#include "fakes/ScopedRegistryApi.h"
-#include "fakes/ScopedShellApi.h"
+#include "platform/Seam.h"
 #include "toolkit/HeadlessBackend.h"
 #include "toolkit/ScopedBackend.h"
 
@@ -18,12 +17,16 @@ struct FakeSystem {
     FakeHotKeySystem desktop;
     FakeHotKeyApi hotKeys{desktop};
     FakeShell shell;
+    FakeDragDrop dragDrop;
+    FakeFileDialog files;
     FakeProcess process;
     tk::HeadlessBackend gui;
 
-    ScopedRegistryApi registryScope{registry};
-    ScopedHotKeyApi hotKeyScope{hotKeys};
-    ScopedShellApi shellScope{shell};
-    ScopedProcessApi processScope{process};
+    platform::Seam<platform::RegistryApi>::Scoped registryScope{registry};
+    platform::Seam<platform::HotKeyApi>::Scoped hotKeyScope{hotKeys};
+    platform::Seam<platform::ShellApi>::Scoped shellScope{shell};
+    platform::Seam<platform::DragDropApi>::Scoped dragDropScope{dragDrop};
+    platform::Seam<platform::FileDialogApi>::Scoped filesScope{files};
+    platform::Seam<platform::ProcessApi>::Scoped processScope{process};
     tk::ScopedBackend guiScope{gui};
 };

@@ -1,11 +1,9 @@
 #pragma once
+#include "fakes/ContractBackend.h"
 #include "platform/HotKeyApi.h"
 
 #include <cstdint>
-#include <functional>
-#include <memory>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -31,15 +29,14 @@ public:
     virtual void releaseElsewhere() = 0;
 };
 
-// The desktops the contract runs on: the fake everywhere, and the real one
-// where the build has it.
-struct HotKeyBackend {
-    std::string name;
-    std::function<std::unique_ptr<HotKeyDesktop>()> make;
-};
+using HotKeyBackend = ContractBackend<HotKeyDesktop>;
 
-inline void PrintTo(const HotKeyBackend& backend, std::ostream* out) {
-    *out << backend.name;
+// Two fake processes over one fake system (FakeHotKeyBackend.cpp).
+HotKeyBackend fakeHotKeyBackend();
+// This process and hotkey_holder.exe on the real desktop, in the Windows
+// build (tests/win32/Win32HotKeyBackends.cpp).
+HotKeyBackend realBackend(const HotKeyBackend& fake);
+
+inline std::vector<HotKeyBackend> hotKeyBackends() {
+    return fakeAndReal({fakeHotKeyBackend()});
 }
-
-std::vector<HotKeyBackend> hotKeyBackends();

@@ -1,22 +1,31 @@
 #pragma once
+#include "fakes/ContractBackend.h"
+#include "fakes/FakeRegistry.h"
 #include "platform/RegistryApi.h"
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-// The registries a contract test runs against: the fake everywhere, and the
-// real one where the build has it. Names and text are in `codePage`: the
-// system's code page on Windows; natively the fake in a single-byte code
-// page, in Japanese (932) and in UTF-8 (65001).
-struct RegistryBackend {
-    std::string name;
-    std::function<std::shared_ptr<platform::RegistryApi>()> make;
+// A registry a contract test runs against, with the code page its names and
+// text are in: the system's on Windows; natively the fake's.
+struct RegistryBackend : ContractBackend<platform::RegistryApi> {
     unsigned codePage = 1252;
 };
 
 // The fake, counting characters in the given code page.
-RegistryBackend fakeRegistryBackend(const std::string& name, unsigned codePage);
+inline RegistryBackend fakeRegistryBackend(const std::string& name, unsigned codePage) {
+    return {{name,
+             [codePage] {
+                 auto fake = std::make_shared<FakeRegistry>();
+                 fake->setCodePage(codePage);
+                 return fake;
+             }},
+            codePage};
+}
 
+// The fake everywhere, and the real registry where the build has it. Each
+// build has its own code pages: natively the fake in a single-byte code
+// page, in Japanese (932) and in UTF-8 (65001); on Windows the system's, for
+// the fake and the real registry alike.
 std::vector<RegistryBackend> registryBackends();

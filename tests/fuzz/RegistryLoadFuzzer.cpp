@@ -5,9 +5,9 @@
 // Then the oracle: the definitions loaded, copied as the controller copies
 // them, saved and loaded again are the same definitions.
 #include "fakes/FakeRegistry.h"
-#include "fakes/ScopedRegistryApi.h"
 #include "model/HotKeyList.h"
 #include "model/QelRegistry.h"
+#include "platform/RegistryApi.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -140,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     platform::Dword growBy = static_cast<platform::Dword>(in.byte()) * 16;
     fill(fake, in);
     size_t keysBefore = fake.keyCount();
-    ScopedRegistryApi scope(fake);
+    platform::Seam<platform::RegistryApi>::Scoped scope(fake);
     if (growth & 1)
         fake.growValues(fromCall, growBy, 1 + (growth >> 1) % 8, growth & 2);
 

@@ -1,4 +1,5 @@
 #include "fakes/DragDropBackends.h"
+#include "fakes/FakeDragDrop.h"
 
 #include <gtest/gtest.h>
 
@@ -62,5 +63,16 @@ TEST_P(DragDropContract, IndexPastTheLastNameGivesNothing) {
     EXPECT_EQ(api->DragQueryFileA(handle, 1, nullptr, 0), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, DragDropContract, ::testing::ValuesIn(dragDropBackends()),
-                         [](const auto& info) { return info.param.name; });
+namespace {
+
+DragDropBackend fakeDragDrop() {
+    return {fakeBackend<platform::DragDropApi, FakeDragDrop>(),
+            [](platform::DragDropApi& api, const std::vector<std::string>& names) {
+                return dynamic_cast<FakeDragDrop&>(api).makeDrop(names);
+            }};
+}
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(Backends, DragDropContract,
+                         ::testing::ValuesIn(fakeAndReal({fakeDragDrop()})), backendName);

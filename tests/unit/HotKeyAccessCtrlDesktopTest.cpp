@@ -1,7 +1,7 @@
 #include "app/HotKeyAccessCtrl.h"
 #include "fakes/HotKeyBackends.h"
-#include "fakes/ScopedHotKeyApi.h"
 #include "model/HotKeyList.h"
+#include "platform/HotKeyApi.h"
 
 #include <gtest/gtest.h>
 
@@ -28,12 +28,12 @@ class HotKeyAccessCtrlOnDesktop : public ::testing::TestWithParam<HotKeyBackend>
 protected:
     void SetUp() override {
         desktop = GetParam().make();
-        scope = std::make_unique<ScopedHotKeyApi>(desktop->api());
+        scope = std::make_unique<platform::Seam<platform::HotKeyApi>::Scoped>(desktop->api());
     }
     void TearDown() override { scope.reset(); }
 
-    std::unique_ptr<HotKeyDesktop> desktop;
-    std::unique_ptr<ScopedHotKeyApi> scope;
+    std::shared_ptr<HotKeyDesktop> desktop;
+    std::unique_ptr<platform::Seam<platform::HotKeyApi>::Scoped> scope;
 };
 
 int usableCount(const HotKeyAccessCtrl& ctrl) {
@@ -79,4 +79,4 @@ TEST_P(HotKeyAccessCtrlOnDesktop, SecondInstanceFindsTheFirstOnesHotKeysTakenAnd
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, HotKeyAccessCtrlOnDesktop, ::testing::ValuesIn(hotKeyBackends()),
-                         [](const auto& info) { return info.param.name; });
+                         backendName);

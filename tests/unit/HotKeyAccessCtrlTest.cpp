@@ -1,8 +1,8 @@
 #include "app/HotKeyAccessCtrl.h"
 #include "fakes/FakeHotKeyApi.h"
 #include "fakes/FakeHotKeySystem.h"
-#include "fakes/ScopedHotKeyApi.h"
 #include "model/HotKeyList.h"
+#include "platform/HotKeyApi.h"
 
 #include <gtest/gtest.h>
 
@@ -65,7 +65,7 @@ protected:
 
     FakeHotKeySystem system;
     FakeHotKeyApi api{system};
-    ScopedHotKeyApi scope{api};
+    platform::Seam<platform::HotKeyApi>::Scoped scope{api};
 };
 
 } // namespace
@@ -148,7 +148,7 @@ TEST_F(HotKeyAccessCtrlTest, SecondInstanceFindsTheFirstInstancesCombinationsUnu
     ASSERT_TRUE(first->synchronize(listOf({{'A'}, {'Q', false, true, true}}).get()));
     {
         FakeHotKeyApi secondProcess(system);
-        ScopedHotKeyApi secondScope(secondProcess);
+        platform::Seam<platform::HotKeyApi>::Scoped secondScope(secondProcess);
         HotKeyAccessCtrl second(0x5060, "Lumaro");
         EXPECT_FALSE(second.isUsable('A', false, false, false));
         EXPECT_FALSE(second.isUsable('Q', false, true, true));

@@ -40,7 +40,7 @@ protected:
         return {ok, ok ? 0 : api().GetLastError()};
     }
 
-    std::unique_ptr<HotKeyDesktop> desktop;
+    std::shared_ptr<HotKeyDesktop> desktop;
 };
 
 ::testing::AssertionResult succeeded(Outcome outcome) {
@@ -158,4 +158,4 @@ TEST_P(HotKeyContract, ACombinationHeldWithoutRepeatStillBlocksAnotherProcess) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, HotKeyContract, ::testing::ValuesIn(hotKeyBackends()),
-                         [](const auto& info) { return info.param.name; });
+                         backendName);

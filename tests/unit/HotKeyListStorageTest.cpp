@@ -1,7 +1,7 @@
 #include "fakes/FakeRegistry.h"
-#include "fakes/ScopedRegistryApi.h"
 #include "model/HotKeyList.h"
 #include "model/QelRegistry.h"
+#include "platform/RegistryApi.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ std::string item(int i) {
 class HotKeyListStorage : public ::testing::Test {
 protected:
     FakeRegistry fake;
-    ScopedRegistryApi scope{fake};
+    platform::Seam<platform::RegistryApi>::Scoped scope{fake};
 
     void save(HotKeyList& list) {
         QelRegistry registry;

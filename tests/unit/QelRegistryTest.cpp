@@ -1,7 +1,7 @@
 #include "model/QelRegistry.h"
 #include "fakes/FakeRegistry.h"
-#include "fakes/ScopedRegistryApi.h"
 #include "model/ERegistryException.h"
+#include "platform/RegistryApi.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@ namespace {
 class QelRegistryTest : public ::testing::Test {
 protected:
     FakeRegistry fake;
-    ScopedRegistryApi scope{fake};
+    platform::Seam<platform::RegistryApi>::Scoped scope{fake};
 };
 
 std::string messageOf(const std::function<void()>& action) {

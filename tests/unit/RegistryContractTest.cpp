@@ -1,7 +1,7 @@
 #include "fakes/RegistryBackends.h"
-#include "fakes/ScopedRegistryApi.h"
 #include "model/ERegistryException.h"
 #include "model/QelRegistry.h"
+#include "platform/RegistryApi.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ class RegistryContract : public ::testing::TestWithParam<RegistryBackend> {
 protected:
     void SetUp() override {
         api = GetParam().make();
-        scope = std::make_unique<ScopedRegistryApi>(*api);
+        scope = std::make_unique<platform::Seam<platform::RegistryApi>::Scoped>(*api);
         root = "Software\\LumaroContract\\" +
                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name());
         for (char& c : root)
@@ -59,7 +59,7 @@ protected:
     }
 
     std::shared_ptr<RegistryApi> api;
-    std::unique_ptr<ScopedRegistryApi> scope;
+    std::unique_ptr<platform::Seam<platform::RegistryApi>::Scoped> scope;
     std::string root;
     QelRegistry registry;
 };
@@ -244,4 +244,4 @@ TEST_P(RegistryContract, KeysWithNamesOfManyBytesAreListedAndDeleted) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, RegistryContract, ::testing::ValuesIn(registryBackends()),
-                         [](const auto& info) { return info.param.name; });
+                         backendName);

@@ -1,4 +1,5 @@
-#include "fakes/ShellBackends.h"
+#include "fakes/ContractBackend.h"
+#include "fakes/FakeShell.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,7 @@ namespace {
 
 using namespace platform;
 
-class ShellContract : public ::testing::TestWithParam<ShellBackend> {
+class ShellContract : public ::testing::TestWithParam<ContractBackend<ShellApi>> {
 protected:
     void SetUp() override { shell = GetParam().make(); }
     std::shared_ptr<ShellApi> shell;
@@ -44,5 +45,6 @@ TEST_P(ShellContract, CursorPositionIsAvailable) {
     EXPECT_GE(point.y, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, ShellContract, ::testing::ValuesIn(shellBackends()),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Backends, ShellContract,
+                         ::testing::ValuesIn(fakeAndReal({fakeBackend<ShellApi, FakeShell>()})),
+                         backendName);

@@ -1,8 +1,8 @@
 #include "fakes/FakeRegistry.h"
-#include "fakes/ScopedRegistryApi.h"
 #include "model/ERegistryException.h"
 #include "model/HotKeyList.h"
 #include "model/QelRegistry.h"
+#include "platform/RegistryApi.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ std::unique_ptr<HotKeyList> sample() {
 }
 
 void seedFive(FakeRegistry& fake) {
-    ScopedRegistryApi scope(fake);
+    platform::Seam<platform::RegistryApi>::Scoped scope(fake);
     auto list = sample();
     for (char c : std::string("DE")) {
         auto* key = new HotKey();
@@ -72,7 +72,7 @@ TEST(StorageFaultSweep, SaveFailsOnlyForTheCountWrite) {
     seedFive(probe);
     probe.resetCalls();
     {
-        ScopedRegistryApi scope(probe);
+        platform::Seam<platform::RegistryApi>::Scoped scope(probe);
         withListKey([](QelRegistry& r) { sample()->save("HotKey", r); });
     }
     const long total = probe.callCount();
@@ -83,7 +83,7 @@ TEST(StorageFaultSweep, SaveFailsOnlyForTheCountWrite) {
         seedFive(fake);
         fake.resetCalls();
         fake.failCall(n);
-        ScopedRegistryApi scope(fake);
+        platform::Seam<platform::RegistryApi>::Scoped scope(fake);
         bool raised = false;
         try {
             withListKey([](QelRegistry& r) { sample()->save("HotKey", r); });
@@ -106,7 +106,7 @@ TEST(StorageFaultSweep, LoadNeverRaisesAndKeepsWhatItCouldRead) {
     seedFive(probe);
     probe.resetCalls();
     {
-        ScopedRegistryApi scope(probe);
+        platform::Seam<platform::RegistryApi>::Scoped scope(probe);
         withListKey([](QelRegistry& r) { HotKeyList().load("HotKey", r); });
     }
     const long total = probe.callCount();
@@ -116,7 +116,7 @@ TEST(StorageFaultSweep, LoadNeverRaisesAndKeepsWhatItCouldRead) {
         seedFive(fake);
         fake.resetCalls();
         fake.failCall(n);
-        ScopedRegistryApi scope(fake);
+        platform::Seam<platform::RegistryApi>::Scoped scope(fake);
         HotKeyList list;
         EXPECT_NO_THROW(withListKey([&](QelRegistry& r) { list.load("HotKey", r); }))
             << "call " << n;
@@ -154,7 +154,7 @@ TEST(StorageFaultSweep, LoadOfValuesThatGrowBetweenCalls) {
     seedFive(probe);
     probe.resetCalls();
     {
-        ScopedRegistryApi scope(probe);
+        platform::Seam<platform::RegistryApi>::Scoped scope(probe);
         withListKey([](QelRegistry& r) { HotKeyList().load("HotKey", r); });
     }
     const long total = probe.callCount();
@@ -171,7 +171,7 @@ TEST(StorageFaultSweep, LoadOfValuesThatGrowBetweenCalls) {
             seedFive(fake);
             fake.resetCalls();
             fake.growValues(n, growth.bytes, growth.times, growth.doubling);
-            ScopedRegistryApi scope(fake);
+            platform::Seam<platform::RegistryApi>::Scoped scope(fake);
             HotKeyList list;
             EXPECT_NO_THROW(withListKey([&](QelRegistry& r) { list.load("HotKey", r); }))
                 << "call " << n;
@@ -208,7 +208,7 @@ TEST(StorageFaultSweep, DistrustedCountLosesAtMostOneDefinitionToAFailure) {
     seed(probe);
     probe.resetCalls();
     {
-        ScopedRegistryApi scope(probe);
+        platform::Seam<platform::RegistryApi>::Scoped scope(probe);
         HotKeyList list;
         withListKey([&](QelRegistry& r) { list.load("HotKey", r); });
         ASSERT_EQ(HotKeyList(&list).count(), 5);
@@ -221,7 +221,7 @@ TEST(StorageFaultSweep, DistrustedCountLosesAtMostOneDefinitionToAFailure) {
         auto keys = fake.keyCount();
         fake.resetCalls();
         fake.failCall(n);
-        ScopedRegistryApi scope(fake);
+        platform::Seam<platform::RegistryApi>::Scoped scope(fake);
         HotKeyList list;
         EXPECT_NO_THROW(withListKey([&](QelRegistry& r) { list.load("HotKey", r); }))
             << "call " << n;

@@ -1,9 +1,9 @@
 #include "ui/TLmrDefParamsForm.h"
 #include "fakes/FakeDragDrop.h"
 #include "fakes/FakeFileDialog.h"
-#include "fakes/ScopedDragDropApi.h"
-#include "fakes/ScopedFileDialogApi.h"
 #include "model/HotKey.h"
+#include "platform/DragDropApi.h"
+#include "platform/FileDialogApi.h"
 #include "toolkit/Application.h"
 #include "toolkit/HeadlessBackend.h"
 #include "toolkit/Messages.h"
@@ -58,9 +58,9 @@ protected:
     tk::HeadlessBackend backend;
     tk::ScopedBackend scope{backend};
     FakeDragDrop dragDrop;
-    ScopedDragDropApi dragScope{dragDrop};
+    platform::Seam<platform::DragDropApi>::Scoped dragScope{dragDrop};
     FakeFileDialog files{"C:\\Work"};
-    ScopedFileDialogApi fileScope{files};
+    platform::Seam<platform::FileDialogApi>::Scoped fileScope{files};
     TLmrDefParamsForm& form = tk::Application::instance().createForm<TLmrDefParamsForm>();
 
     // The test plays the user of the dialog while it is shown.

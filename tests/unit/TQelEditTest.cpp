@@ -1,6 +1,6 @@
 #include "components/TQelEdit.h"
 #include "fakes/FakeDragDrop.h"
-#include "fakes/ScopedDragDropApi.h"
+#include "platform/DragDropApi.h"
 #include "toolkit/Form.h"
 #include "toolkit/HeadlessBackend.h"
 #include "toolkit/ScopedBackend.h"
@@ -26,7 +26,7 @@ protected:
     tk::HeadlessBackend backend;
     tk::ScopedBackend scope{backend};
     FakeDragDrop shell;
-    ScopedDragDropApi shellScope{shell};
+    platform::Seam<platform::DragDropApi>::Scoped shellScope{shell};
     tk::Form form{"Form"};
     TQelEdit edit{"KeyEditA", form};
     std::vector<std::string> log;

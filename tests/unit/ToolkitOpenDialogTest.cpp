@@ -1,5 +1,5 @@
 #include "fakes/FakeFileDialog.h"
-#include "fakes/ScopedFileDialogApi.h"
+#include "platform/FileDialogApi.h"
 #include "toolkit/OpenDialog.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@ namespace {
 class ToolkitOpenDialogTest : public ::testing::Test {
 protected:
     FakeFileDialog files{"C:\\Start"};
-    ScopedFileDialogApi scope{files};
+    platform::Seam<platform::FileDialogApi>::Scoped scope{files};
     tk::OpenDialog dialog;
 
     void choose(std::optional<std::string> name) {

@@ -6,8 +6,6 @@
 #include <cstring>
 #include <shlobj.h>
 
-DragDropBackend fakeDragDropBackend();
-
 // A DROPFILES block as the shell hands one to the window dropped on: the
 // names one after the other, each ended by a zero, and one more zero (two
 // for no names).
@@ -28,20 +26,9 @@ platform::Handle makeShellDrop(const std::vector<std::string>& names) {
     return reinterpret_cast<platform::Handle>(block);
 }
 
-namespace {
-
-// The real API is process-wide; the shared pointer must not delete it.
-std::shared_ptr<platform::DragDropApi> realDragDrop() {
-    return std::shared_ptr<platform::DragDropApi>(&platform::defaultDragDropApi(),
-                                                  [](platform::DragDropApi*) {});
-}
-
-} // namespace
-
-std::vector<DragDropBackend> dragDropBackends() {
-    return {
-        fakeDragDropBackend(),
-        {"Real", realDragDrop, [](platform::DragDropApi&, const std::vector<std::string>& names) {
-             return makeShellDrop(names);
-         }}};
+DragDropBackend realBackend(const DragDropBackend&) {
+    return {systemBackend<platform::DragDropApi>(),
+            [](platform::DragDropApi&, const std::vector<std::string>& names) {
+                return makeShellDrop(names);
+            }};
 }

@@ -1,8 +1,6 @@
 #include "HotKeyHolderProcess.h"
 #include "fakes/HotKeyBackends.h"
 
-HotKeyBackend fakeHotKeyBackend();
-
 namespace {
 
 // The real functions, a message-only window of this process (it needs no
@@ -18,7 +16,7 @@ public:
             DestroyWindow(window_);
     }
 
-    platform::HotKeyApi& api() override { return platform::defaultHotKeyApi(); }
+    platform::HotKeyApi& api() override { return platform::Seam<platform::HotKeyApi>::system(); }
     platform::Handle window() override { return reinterpret_cast<platform::Handle>(window_); }
 
     std::optional<std::vector<std::uint16_t>>
@@ -57,6 +55,6 @@ private:
 
 } // namespace
 
-std::vector<HotKeyBackend> hotKeyBackends() {
-    return {fakeHotKeyBackend(), {"Real", [] { return std::make_unique<RealHotKeyDesktop>(); }}};
+HotKeyBackend realBackend(const HotKeyBackend&) {
+    return {"Real", [] { return std::make_shared<RealHotKeyDesktop>(); }};
 }

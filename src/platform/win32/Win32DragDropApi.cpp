@@ -34,7 +34,7 @@ public:
 
 } // namespace
 
-DragDropApi& defaultDragDropApi() {
+DragDropApi& systemInstance(SystemOf<DragDropApi>) {
     static Win32DragDropApi api;
     return api;
 }

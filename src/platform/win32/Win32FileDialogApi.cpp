@@ -44,7 +44,7 @@ public:
 
 } // namespace
 
-FileDialogApi& defaultFileDialogApi() {
+FileDialogApi& systemInstance(SystemOf<FileDialogApi>) {
     static Win32FileDialogApi api;
     return api;
 }

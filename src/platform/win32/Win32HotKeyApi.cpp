@@ -29,7 +29,7 @@ public:
 
 } // namespace
 
-HotKeyApi& defaultHotKeyApi() {
+HotKeyApi& systemInstance(SystemOf<HotKeyApi>) {
     static Win32HotKeyApi api;
     return api;
 }

@@ -13,7 +13,7 @@ public:
 
 } // namespace
 
-ProcessApi& defaultProcessApi() {
+ProcessApi& systemInstance(SystemOf<ProcessApi>) {
     static Win32ProcessApi api;
     return api;
 }

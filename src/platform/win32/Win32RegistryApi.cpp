@@ -80,7 +80,7 @@ public:
 
 } // namespace
 
-RegistryApi& defaultRegistryApi() {
+RegistryApi& systemInstance(SystemOf<RegistryApi>) {
     static Win32RegistryApi api;
     return api;
 }

@@ -82,7 +82,7 @@ public:
 
 } // namespace
 
-ShellApi& defaultShellApi() {
+ShellApi& systemInstance(SystemOf<ShellApi>) {
     static Win32ShellApi api;
     return api;
 }

@@ -248,7 +248,7 @@ void Win32Backend::errorBox(const std::string& text, const std::string& caption)
     messageBox_(GetActiveWindow(), utf8ToWide(text), utf8ToWide(caption), MB_OK | MB_ICONERROR);
 }
 
-Backend& defaultBackend() {
+Backend& systemInstance(platform::SystemOf<Backend>) {
     static Win32Backend win32;
     return win32;
 }

@@ -1,7 +1,0 @@
-#include "fakes/DragDropBackends.h"
-
-DragDropBackend fakeDragDropBackend();
-
-std::vector<DragDropBackend> dragDropBackends() {
-    return {fakeDragDropBackend()};
-}

@@ -1,7 +1,0 @@
-#include "fakes/HotKeyBackends.h"
-
-HotKeyBackend fakeHotKeyBackend();
-
-std::vector<HotKeyBackend> hotKeyBackends() {
-    return {fakeHotKeyBackend()};
-}

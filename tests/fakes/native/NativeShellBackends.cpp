@@ -1,7 +1,0 @@
-#include "fakes/ShellBackends.h"
-
-ShellBackend fakeShellBackend();
-
-std::vector<ShellBackend> shellBackends() {
-    return {fakeShellBackend()};
-}
