@@ -24,8 +24,12 @@ inline RegistryBackend fakeRegistryBackend(const std::string& name, unsigned cod
             codePage};
 }
 
-// The fake everywhere, and the real registry where the build has it. Each
+// The real registry, in the code page of the fake beside it.
+inline RegistryBackend realBackend(const RegistryBackend& fake) {
+    return {systemBackend<platform::RegistryApi>(), fake.codePage};
+}
+
+// The fakes everywhere, and the real registry where the build has it. Each
 // build has its own code pages: natively the fake in a single-byte code
-// page, in Japanese (932) and in UTF-8 (65001); on Windows the system's, for
-// the fake and the real registry alike.
+// page, in Japanese (932) and in UTF-8 (65001); on Windows the system's.
 std::vector<RegistryBackend> registryBackends();

@@ -3,6 +3,5 @@
 #include <windows.h>
 
 std::vector<RegistryBackend> registryBackends() {
-    return {fakeRegistryBackend("Fake", GetACP()),
-            {systemBackend<platform::RegistryApi>(), GetACP()}};
+    return fakeAndReal({fakeRegistryBackend("Fake", GetACP())});
 }

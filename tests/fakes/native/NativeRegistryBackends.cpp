@@ -1,6 +1,6 @@
 #include "fakes/RegistryBackends.h"
 
 std::vector<RegistryBackend> registryBackends() {
-    return {fakeRegistryBackend("Fake", 1252), fakeRegistryBackend("Fake932", 932),
-            fakeRegistryBackend("FakeUtf8", 65001)};
+    return fakeAndReal({fakeRegistryBackend("Fake", 1252), fakeRegistryBackend("Fake932", 932),
+                        fakeRegistryBackend("FakeUtf8", 65001)});
 }
