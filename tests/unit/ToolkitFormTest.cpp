@@ -121,6 +121,26 @@ TEST_F(ToolkitFormTest, PostedMessagesArriveInOrderWhenTheLoopRuns) {
     EXPECT_EQ(backend.errorBoxes().size(), 1u);
 }
 
+// Under the guard of a call from the system, a failing event is caught
+// once, by that guard, and the form is left as it was.
+TEST_F(ToolkitFormTest, FailingShowHandlerIsShownOnceAndShowingAgainWorks) {
+    app.setTitle("Lumaro");
+    tk::Form form("DefineForm");
+    bool fail = true;
+    form.onShow = [&] {
+        if (fail)
+            throw std::runtime_error("no list");
+    };
+    backend.post([&] { form.show(); });
+    app.processMessages();
+    EXPECT_FALSE(form.visible());
+    EXPECT_EQ(backend.errorBoxes(),
+              (std::vector<HeadlessTestBackend::ErrorBox>{{"no list", "Lumaro"}}));
+    fail = false;
+    form.show();
+    EXPECT_TRUE(windowOf(form).visible());
+}
+
 TEST_F(ToolkitFormTest, CloseClosesTheFormAndTheMainFormEndsTheProgram) {
     tk::Form& main = app.createForm<tk::Form>("MainForm");
     tk::Form& other = app.createForm<tk::Form>("OtherForm");
