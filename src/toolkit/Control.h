@@ -64,7 +64,7 @@ public:
     void setHint(std::string utf8);
 
     // The window's handle. Asking for it makes the window (and its parents')
-    // if there is none yet: the handle is what a window is known by.
+    // when there is none yet; handleAllocated() asks without making one.
     platform::Handle handle();
     bool handleAllocated() const { return peer_ != nullptr; }
     // Destroys the window and its children's and makes them again.
