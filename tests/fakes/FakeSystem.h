@@ -6,8 +6,8 @@
 #include "fakes/FakeProcess.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
+#include "fakes/HeadlessTestBackend.h"
 #include "platform/Seam.h"
-#include "toolkit/HeadlessBackend.h"
 #include "toolkit/ScopedBackend.h"
 
 // Every part of the operating system the program touches, faked and put in
@@ -20,7 +20,7 @@ struct FakeSystem {
     FakeDragDrop dragDrop;
     FakeFileDialog files;
     FakeProcess process;
-    tk::HeadlessBackend gui;
+    HeadlessTestBackend gui;
 
     platform::Seam<platform::RegistryApi>::Scoped registryScope{registry};
     platform::Seam<platform::HotKeyApi>::Scoped hotKeyScope{hotKeys};
