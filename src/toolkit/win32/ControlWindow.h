@@ -14,8 +14,8 @@ public:
 
 protected:
     explicit ControlWindow(Control& control) : control_(control) {}
-    // Makes the child window at the control's bounds, hidden; the control
-    // shows it.
+    // Makes the child window at the control's bounds, on top of its
+    // siblings, enabled and shown as the control is.
     void createChild(const wchar_t* className, const wchar_t* baseClass, const std::string& text,
                      DWORD style, DWORD exStyle, HWND parent);
     LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) override;
