@@ -55,10 +55,16 @@ HFONT ControlWindow::font() const {
     return FontCache::instance().get(form ? form->font() : Font{});
 }
 
+// The form's window outlives the windows of its controls: its tool-tip is
+// looked up once.
 void ControlWindow::showHint() {
-    auto* root = dynamic_cast<FormWindow*>(fromHwnd(GetAncestor(hwnd(), GA_ROOT)));
-    if (root)
-        root->tooltip().set(hwnd(), utf8ToWide(control_.hint()));
+    if (!tooltip_) {
+        auto* root = dynamic_cast<FormWindow*>(fromHwnd(GetAncestor(hwnd(), GA_ROOT)));
+        if (!root)
+            return;
+        tooltip_ = &root->tooltip();
+    }
+    tooltip_->set(hwnd(), utf8ToWide(control_.hint()));
 }
 
 } // namespace tk

@@ -5,6 +5,8 @@
 
 namespace tk {
 
+class Tooltip;
+
 // The window of a control inside a form: a child window in the form's font
 // that tells its control when it gets the focus and shows its hint.
 class ControlWindow : public Win32Window {
@@ -27,6 +29,7 @@ private:
     void showHint();
 
     Control& control_;
+    Tooltip* tooltip_ = nullptr;
 };
 
 } // namespace tk
