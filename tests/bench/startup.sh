@@ -35,6 +35,8 @@ start_once() { # label exe watch-idle
     line=$(tr -d '\r' <"$WORK/start.txt")
     echo "$(field ready_ms "$line") $(field settled_ms "$line") $(field working_set_kb "$line")" \
         "$(field private_kb "$line")" >>"$WORK/$1.txt"
+    echo "$(field modules "$line") $(field images_kb "$line")" >"$WORK/$1-modules.txt"
+    sed -n 's/^loaded: //p' <<<"$line" | tr ' ' '\n' >>"$WORK/$1-modules.txt"
     # The Windows process itself: its command line begins with its path.
     pid=$(pgrep -f "^[A-Z]:.*$name" | head -1)
     if [ "$3" = yes ] && [ -n "$pid" ]; then
@@ -65,3 +67,11 @@ echo "  private bytes when settled, KB:      $(pair_summary "$WORK" 4)"
 read -r lt ls <"$WORK/lumaro-idle.txt"
 read -r ht hs <"$WORK/handmade-idle.txt"
 echo "  10 s idle: Lumaro $lt CPU ticks and $ls context switches; hand-written $ht ticks and $hs switches"
+read -r lm li <"$WORK/lumaro-modules.txt"
+read -r hm hi <"$WORK/handmade-modules.txt"
+only() {
+    comm -23 <(tail -n +2 "$WORK/$1-modules.txt") <(tail -n +2 "$WORK/$2-modules.txt") | grep -v '\.exe$' |
+        tr '\n' ' '
+}
+echo "  modules when settled: Lumaro $lm ($li KB of images), hand-written $hm ($hi KB);" \
+    "only Lumaro's: $(only lumaro handmade); only the hand-written one's: $(only handmade lumaro)"
