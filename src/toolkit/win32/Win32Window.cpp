@@ -95,8 +95,18 @@ std::intptr_t Win32Window::defaultProcedure(unsigned msg, std::uintptr_t wParam,
     return CallWindowProcW(base_, hwnd_, msg, wParam, lParam);
 }
 
+// Asked for every notification a parent passes on: it reads only what the
+// process keeps itself (a window property is a round trip to the window
+// server under Wine). Our classes have our procedure, and our windows keep
+// their object in the user data.
 Win32Window* Win32Window::fromHwnd(HWND hwnd) {
-    return hwnd ? static_cast<Win32Window*>(GetPropW(hwnd, kObjectProperty)) : nullptr;
+    if (!hwnd || static_cast<ULONG_PTR>(GetClassLongPtrW(hwnd, GCLP_WNDPROC)) !=
+                     reinterpret_cast<ULONG_PTR>(procedure))
+        return nullptr;
+    DWORD process = 0;
+    if (!GetWindowThreadProcessId(hwnd, &process) || process != GetCurrentProcessId())
+        return nullptr;
+    return reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 bool Win32Window::reflected(UINT, WPARAM, LPARAM, LRESULT&) {
