@@ -14,8 +14,6 @@ namespace tk {
 
 namespace {
 
-constexpr const wchar_t* kObjectProperty = L"Lumaro.Tk.Window";
-
 // The system class procedure behind each superclass, by class atom.
 std::map<ATOM, WNDPROC>& superclasses() {
     static std::map<ATOM, WNDPROC> procedures;
@@ -51,7 +49,6 @@ Win32Window::~Win32Window() {
         return;
     // Nothing of this object may be reached while the window goes away.
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    RemovePropW(hwnd_, kObjectProperty);
     DestroyWindow(hwnd_);
 }
 
@@ -136,14 +133,12 @@ LRESULT CALLBACK Win32Window::procedure(HWND hwnd, UINT msg, WPARAM wParam,
             reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
         creating->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
-        SetPropW(hwnd, kObjectProperty, creating);
     }
     auto* window = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!window)
         return CallWindowProcW(baseProcedureOf(hwnd), hwnd, msg, wParam, lParam);
     if (msg == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        RemovePropW(hwnd, kObjectProperty);
         window->hwnd_ = nullptr;
         return CallWindowProcW(window->base_, hwnd, msg, wParam, lParam);
     }
