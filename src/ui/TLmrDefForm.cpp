@@ -18,8 +18,12 @@ std::string letterName(const char* family, int index) {
     return std::string(family) + static_cast<char>('A' + index);
 }
 
+// A page switch sets all three page panels: only the one that changed is
+// painted again.
 void setPressed(tk::Panel& panel, bool pressed) {
     tk::Bevel bevel = pressed ? tk::Bevel::Lowered : tk::Bevel::Raised;
+    if (panel.bevelOuter() == bevel && panel.bevelInner() == bevel)
+        return;
     panel.setBevelOuter(bevel);
     panel.setBevelInner(bevel);
 }
