@@ -41,7 +41,7 @@ void TQelEdit::created() {
         raise([this] { OnCreate(*this); });
 }
 
-void TQelEdit::messageHandled(unsigned msg, std::uintptr_t wParam, std::intptr_t) {
+void TQelEdit::afterEdit(unsigned msg, std::uintptr_t wParam, std::intptr_t) {
     if (msg == platform::kWmDropFiles)
         dropFiles(static_cast<platform::Handle>(wParam));
 }

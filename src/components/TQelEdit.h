@@ -27,7 +27,8 @@ public:
 
 protected:
     void created() override;
-    void messageHandled(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) override;
+    // A drop arrives as a window message, after the edit's own handling.
+    void afterEdit(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) override;
 
 private:
     void dropFiles(platform::Handle drop);

@@ -71,6 +71,20 @@ void Application::close() {
         terminate();
 }
 
+bool Application::raise(const std::function<void()>& event) {
+    if (!event)
+        return true;
+    if (systemCalls_ == 0)
+        return runGuarded(event);
+    event();
+    return true;
+}
+
+void Application::hide() {
+    handle();
+    window_->setVisible(false);
+}
+
 void Application::processMessages() {
     if (backend().runPending() == LoopStep::Quit)
         terminated_ = true;

@@ -3,6 +3,7 @@
 #include "toolkit/WindowPeer.h"
 
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -52,6 +53,16 @@ public:
     // Runs an action on behalf of the system or the user: whatever escapes it
     // is shown and goes no further. Returns false when something escaped.
     template <class F> bool runGuarded(F&& action) noexcept;
+    // Where the system calls us (a window's procedure, a key the loop hands
+    // to a form): the action runs under the one guard, and the events it
+    // raises are left to that guard instead of catching again.
+    template <class F> bool runForSystem(F&& action) noexcept;
+    // Raises an event handler: inside runForSystem, what escapes goes to its
+    // guard; called directly, the handler is guarded here.
+    bool raise(const std::function<void()>& event);
+    // Hides the application's window (the first show command a process gives
+    // is taken from how it was started, so the entry point spends it here).
+    void hide();
 
     // Back to the state before initialize(): forms made by createForm are
     // freed and the hidden window destroyed. For tests.
@@ -72,6 +83,7 @@ private:
     Form* mainForm_ = nullptr;
     bool showMainForm_ = true;
     bool terminated_ = false;
+    int systemCalls_ = 0;
 };
 
 template <class T, class... Args> T& Application::createForm(Args&&... args) {
@@ -91,6 +103,13 @@ template <class F> bool Application::runGuarded(F&& action) noexcept {
         showUnknownException();
     }
     return false;
+}
+
+template <class F> bool Application::runForSystem(F&& action) noexcept {
+    ++systemCalls_;
+    bool completed = runGuarded(std::forward<F>(action));
+    --systemCalls_;
+    return completed;
 }
 
 } // namespace tk

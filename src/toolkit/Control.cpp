@@ -64,7 +64,14 @@ void Control::setVisible(bool visible) {
     if (visible == visible_)
         return;
     visible_ = visible;
-    visibleChanged();
+    try {
+        visibleChanged();
+    } catch (...) {
+        // A handler that failed while the system called us: the control
+        // stays as it was, so that showing it again tries again.
+        visible_ = !visible;
+        throw;
+    }
     if (peer_)
         peer_->setVisible(visible);
 }
@@ -168,20 +175,8 @@ void Control::post(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
     backend().postMessage(handle(), msg, wParam, lParam);
 }
 
-std::intptr_t Control::receive(WindowPeer& window, unsigned msg, std::uintptr_t wParam,
-                               std::intptr_t lParam) noexcept {
-    std::intptr_t result = 0;
-    Application::instance().runGuarded([&] {
-        result = window.defaultProcedure(msg, wParam, lParam);
-        messageHandled(msg, wParam, lParam);
-    });
-    return result;
-}
-
 bool Control::raise(const std::function<void()>& event) {
-    if (!event)
-        return true;
-    return Application::instance().runGuarded(event);
+    return Application::instance().raise(event);
 }
 
 } // namespace tk

@@ -63,21 +63,19 @@ public:
     const std::string& hint() const { return hint_; }
     void setHint(std::string utf8);
 
-    // Creates the window on first request, with its parent's.
+    // The window's handle. Asking for it makes the window (and its parents')
+    // when there is none yet; handleAllocated() asks without making one.
     platform::Handle handle();
     bool handleAllocated() const { return peer_ != nullptr; }
     // Destroys the window and its children's and makes them again.
     void recreateWindow();
 
-    // Sends a message to the window, creating it if need be, and returns the
-    // result: the same path the system's messages take.
+    // Sends or posts a raw message to the window, making it if need be:
+    // under Win32 it takes the system's path; headless it reaches only the
+    // raw hooks (Form::beforeToolkit, Edit::afterEdit).
     std::intptr_t dispatch(unsigned msg, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
     void post(unsigned msg, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
 
-    // Called by the window for every message it receives: the window's own
-    // handling first, then messageHandled.
-    virtual std::intptr_t receive(WindowPeer& window, unsigned msg, std::uintptr_t wParam,
-                                  std::intptr_t lParam) noexcept;
     // Called by the window when the system gave it the focus.
     void focusReceived();
 
@@ -88,13 +86,12 @@ protected:
     virtual void boundsChanged() {}
     // The window has just been made, the first time or again.
     virtual void created() {}
-    virtual void messageHandled(unsigned, std::uintptr_t, std::intptr_t) {}
     virtual bool focusable() const { return false; }
     WindowPeer* peer() const { return peer_.get(); }
     void destroyPeer();
     void changed(Aspect aspect);
     platform::Handle parentHandle() { return parent_ ? parent_->handle() : 0; }
-    // Events run through the application's guard: what escapes is shown.
+    // Runs an event handler; what escapes it is shown (Application::raise).
     static bool raise(const std::function<void()>& event);
 
 private:

@@ -2,6 +2,7 @@
 #include "toolkit/Control.h"
 #include "toolkit/SysColor.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -42,6 +43,10 @@ public:
     UpDown* upDown() const { return upDown_; }
     // Enter goes to onKeyPress; Up and Down step the attached up-down.
     bool handleKey(Key key) override;
+
+    // The raw hook, called by the window with every message it receives
+    // after the edit's own handling of it.
+    virtual void afterEdit(unsigned, std::uintptr_t, std::intptr_t) {}
 
     std::function<void(char32_t& key)> onKeyPress;
     std::function<void()> onChange;

@@ -119,6 +119,11 @@ void Form::bringToFront() {
         peer()->bringToFront();
 }
 
+void Form::setForeground() {
+    handle();
+    peer()->setForeground();
+}
+
 void Form::setIcon(int resourceId) {
     platform::Handle previous[] = {icon_, largeIcon_};
     iconResource_ = resourceId;
@@ -246,17 +251,7 @@ void Form::forget(Control& control) {
         focused_ = nullptr;
 }
 
-std::intptr_t Form::receive(WindowPeer& window, unsigned msg, std::uintptr_t wParam,
-                            std::intptr_t lParam) noexcept {
-    std::intptr_t result = 0;
-    Application::instance().runGuarded([&] {
-        if (!handleMessage(msg, wParam, lParam, result))
-            result = window.defaultProcedure(msg, wParam, lParam);
-    });
-    return result;
-}
-
-bool Form::handleMessage(unsigned, std::uintptr_t, std::intptr_t, std::intptr_t&) {
+bool Form::beforeToolkit(unsigned, std::uintptr_t, std::intptr_t, std::intptr_t&) {
     return false;
 }
 

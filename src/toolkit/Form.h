@@ -18,8 +18,9 @@ enum class FormPosition { Designed, ScreenCenter };
 enum class ModalResult { None = 0, Ok = 1, Cancel = 2 };
 
 // A top-level window owned by the application's hidden window, so it never
-// has a taskbar button. Subclasses override handleMessage for their own
-// messages; everything else goes to the toolkit's default handling.
+// has a taskbar button. Its window calls the typed members (close() for the
+// close box, keyDown ...); a subclass that speaks in window messages of its
+// own overrides beforeToolkit.
 class Form : public Control {
 public:
     explicit Form(std::string name);
@@ -34,6 +35,9 @@ public:
     // terminates the application and any other form hides.
     void close();
     void bringToFront();
+    // Makes the window if need be and puts it in the foreground, as the
+    // system lets the program that has the user's attention do.
+    void setForeground();
 
     // Loads the icon with this resource id from the program's resources, in
     // both sizes a window shows: iconHandle() is the small one (16 by 16, the
@@ -80,8 +84,11 @@ public:
     Button* defaultButton() const;
     Button* cancelButton() const;
 
-    std::intptr_t receive(WindowPeer& window, unsigned msg, std::uintptr_t wParam,
-                          std::intptr_t lParam) noexcept override;
+    // The raw hook, called by the window with every message it receives
+    // before the toolkit's own handling: true when it handled the message and
+    // set result, false to leave it to the toolkit.
+    virtual bool beforeToolkit(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
+                               std::intptr_t& result);
 
     // Raised by Application::createForm once the form is constructed.
     std::function<void()> onCreate;
@@ -89,10 +96,6 @@ public:
     std::function<void(CloseAction&)> onClose;
 
 protected:
-    // Sees every message first. Returns true when it handled the message and
-    // set result; false passes the message on to the default handling.
-    virtual bool handleMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
-                               std::intptr_t& result);
     std::unique_ptr<WindowPeer> createPeer() override;
     void visibleChanged() override;
 

@@ -7,14 +7,10 @@
 #include "toolkit/GlyphButton.h"
 #include "toolkit/Image.h"
 #include "toolkit/Label.h"
-#include "toolkit/Messages.h"
 #include "toolkit/Panel.h"
-#include "toolkit/PopupMenu.h"
 #include "toolkit/RadioButton.h"
 #include "toolkit/RadioGroup.h"
 #include "toolkit/UpDown.h"
-
-#include <stdexcept>
 
 namespace tk {
 
@@ -24,23 +20,21 @@ std::unique_ptr<WindowPeer> HeadlessBackend::createApplicationWindow(const std::
     return window;
 }
 
-void HeadlessBackend::countCreation() {
-    if (creationsToFailure_ != 0 && --creationsToFailure_ == 0)
-        throw std::runtime_error("The window cannot be created");
-}
-
 std::unique_ptr<WindowPeer> HeadlessBackend::createFormWindow(Form& form, platform::Handle owner) {
-    countCreation();
     auto window = std::make_unique<HeadlessWindow>(*this, &form, owner);
+    window->setRawHook([&form](unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
+        std::intptr_t result = 0;
+        form.beforeToolkit(msg, wParam, lParam, result);
+        return result;
+    });
     window->setText(form.caption());
     window->setBounds(form.bounds());
     window->setIcon(form.iconHandle(), form.largeIconHandle());
     return window;
 }
 
-std::unique_ptr<WindowPeer> HeadlessBackend::childWindow(Control& control,
-                                                         platform::Handle parent) {
-    countCreation();
+std::unique_ptr<HeadlessWindow> HeadlessBackend::childWindow(Control& control,
+                                                             platform::Handle parent) {
     auto window = std::make_unique<HeadlessWindow>(*this, &control, parent);
     window->setBounds(control.bounds());
     return window;
@@ -63,6 +57,10 @@ std::unique_ptr<WindowPeer> HeadlessBackend::createLabelWindow(Label& label,
 std::unique_ptr<WindowPeer> HeadlessBackend::createEditWindow(Edit& edit, platform::Handle parent) {
     auto window = childWindow(edit, parent);
     window->setText(edit.text());
+    window->setRawHook([&edit](unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
+        edit.afterEdit(msg, wParam, lParam);
+        return std::intptr_t{0};
+    });
     return window;
 }
 
@@ -75,7 +73,7 @@ std::unique_ptr<WindowPeer> HeadlessBackend::createButtonWindow(Button& button,
 
 std::unique_ptr<WindowPeer> HeadlessBackend::createGlyphButtonWindow(GlyphButton& button,
                                                                      platform::Handle parent) {
-    return createButtonWindow(button, parent);
+    return HeadlessBackend::createButtonWindow(button, parent);
 }
 
 std::unique_ptr<WindowPeer> HeadlessBackend::createRadioButtonWindow(RadioButton& button,
@@ -113,15 +111,7 @@ void HeadlessBackend::destroyIcon(platform::Handle icon) {
     icons_.erase(icon);
 }
 
-int HeadlessBackend::trackPopupMenu(const PopupMenu& menu, platform::Handle owner, int x, int y) {
-    menusShown_.push_back({menu.name(), owner, x, y});
-    std::string choice = menuDriver_ ? menuDriver_(menu) : std::string();
-    postMessage(owner, msg::kNull, 0, 0);
-    const auto& items = menu.items();
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (!choice.empty() && items[i]->name() == choice)
-            return static_cast<int>(i);
-    }
+int HeadlessBackend::trackPopupMenu(const PopupMenu&, platform::Handle, int, int) {
     return -1;
 }
 
@@ -131,9 +121,9 @@ std::intptr_t HeadlessBackend::sendMessage(platform::Handle window, unsigned msg
     if (found == windows_.end())
         return 0;
     HeadlessWindow& target = *found->second;
-    if (!target.control())
-        return target.defaultProcedure(msg, wParam, lParam);
-    return target.control()->receive(target, msg, wParam, lParam);
+    std::intptr_t result = 0;
+    Application::instance().runForSystem([&] { result = target.receiveRaw(msg, wParam, lParam); });
+    return result;
 }
 
 void HeadlessBackend::postMessage(platform::Handle window, unsigned msg, std::uintptr_t wParam,
@@ -163,30 +153,15 @@ void HeadlessBackend::postQuit() {
     queue_.push_back({0, 0, 0, 0, {}, true});
 }
 
-void HeadlessBackend::errorBox(const std::string& text, const std::string& caption) {
-    errorBoxes_.push_back({text, caption});
-    if (!errorBoxDriver_)
-        return;
-    errorBoxDriver_();
-    runPending();
-}
+void HeadlessBackend::errorBox(const std::string&, const std::string&) {}
 
 void HeadlessBackend::runModal(Form& form) {
-    modalsShown_.push_back(form.name());
-    driveModal(form);
     if (runPending() == LoopStep::Quit) {
         postQuit();
         form.setModalResult(ModalResult::Cancel);
     }
     if (form.modalResult() == ModalResult::None)
         form.close();
-}
-
-bool HeadlessBackend::driveModal(Form& form) {
-    if (!modalDriver_)
-        return false;
-    Application::instance().runGuarded([&] { modalDriver_(form); });
-    return true;
 }
 
 void HeadlessBackend::post(std::function<void()> task) {
@@ -216,11 +191,13 @@ void HeadlessBackend::remove(platform::Handle handle) {
         front_ = 0;
     if (focus_ == handle)
         focus_ = 0;
+    if (foreground_ == handle)
+        foreground_ = 0;
 }
 
 void HeadlessBackend::deliver(const Posted& posted) {
     if (posted.task)
-        Application::instance().runGuarded(posted.task);
+        Application::instance().runForSystem(posted.task);
     else
         sendMessage(posted.window, posted.msg, posted.wParam, posted.lParam);
 }

@@ -7,36 +7,16 @@
 #include <functional>
 #include <map>
 #include <string>
-#include <vector>
 
 namespace tk {
 
 // A backend without any windowing system. Windows are records, posted
-// messages wait in a queue until the loop runs, and the user is played by
-// the test: error boxes are recorded, a menu asks the menu driver which item
-// to choose, a modal form is handed to the modal driver, which sets its
-// controls and presses a button. A modal form the driver leaves open is
-// closed as by its close box.
-class HeadlessBackend final : public Backend {
+// messages wait in a queue until the loop runs, and nobody is there to
+// answer: a menu is dismissed, a modal form left open is closed as by its
+// close box, and an error box is shown to no one. Tests derive a backend
+// that plays the user.
+class HeadlessBackend : public Backend {
 public:
-    struct ErrorBox {
-        std::string text;
-        std::string caption;
-        bool operator==(const ErrorBox&) const = default;
-    };
-    struct MenuShown {
-        std::string menu;
-        platform::Handle owner;
-        int x;
-        int y;
-    };
-    // Returns the name of the item to choose; "" dismisses the menu.
-    using MenuDriver = std::function<std::string(const PopupMenu&)>;
-    using ModalDriver = std::function<void(Form&)>;
-    // Runs while an error box is up; what it posts, the box's own message
-    // loop delivers, as MessageBox does.
-    using ErrorBoxDriver = std::function<void()>;
-
     std::unique_ptr<WindowPeer> createApplicationWindow(const std::string& title) override;
     std::unique_ptr<WindowPeer> createFormWindow(Form& form, platform::Handle owner) override;
     std::unique_ptr<WindowPeer> createPanelWindow(Panel& panel, platform::Handle parent) override;
@@ -56,6 +36,8 @@ public:
     platform::Handle loadIcon(int resourceId, IconSize size) override;
     void destroyIcon(platform::Handle icon) override;
     int trackPopupMenu(const PopupMenu& menu, platform::Handle owner, int x, int y) override;
+    // Hands a raw message to the window's raw hook, under the guard of a
+    // call from the system.
     std::intptr_t sendMessage(platform::Handle window, unsigned msg, std::uintptr_t wParam,
                               std::intptr_t lParam) override;
     void postMessage(platform::Handle window, unsigned msg, std::uintptr_t wParam,
@@ -68,19 +50,6 @@ public:
     void activate(platform::Handle window) override { front_ = window; }
     void errorBox(const std::string& text, const std::string& caption) override;
 
-    const std::vector<ErrorBox>& errorBoxes() const { return errorBoxes_; }
-    const std::vector<MenuShown>& menusShown() const { return menusShown_; }
-    void setMenuDriver(MenuDriver driver) { menuDriver_ = std::move(driver); }
-    void setModalDriver(ModalDriver driver) { modalDriver_ = std::move(driver); }
-    void setErrorBoxDriver(ErrorBoxDriver driver) { errorBoxDriver_ = std::move(driver); }
-    // The n-th window made from now on (1-based) fails with an exception.
-    void failWindowCreation(std::size_t n) { creationsToFailure_ = n; }
-    // For the modal loop: hands the shown form to the driver. False when there
-    // is no driver.
-    bool driveModal(Form& form);
-    // The names of the forms shown modally, in order.
-    const std::vector<std::string>& modalsShown() const { return modalsShown_; }
-
     // Queues an action for the loop, as if the user or the system did it.
     void post(std::function<void()> task);
     std::size_t pending() const { return queue_.size(); }
@@ -89,6 +58,8 @@ public:
     std::size_t windowCount() const { return windows_.size(); }
     platform::Handle frontWindow() const { return front_; }
     platform::Handle focusWindow() const { return focus_; }
+    // The last window put in the foreground; 0 when none was, or it is gone.
+    platform::Handle foregroundWindow() const { return foreground_; }
     // The resource an icon handle was loaded from; 0 for no live icon.
     int iconResource(platform::Handle icon) const;
     std::size_t iconCount() const { return icons_.size(); }
@@ -97,6 +68,7 @@ public:
     platform::Handle add(HeadlessWindow& window);
     void remove(platform::Handle handle);
     void raised(platform::Handle handle) { front_ = handle; }
+    void broughtToForeground(platform::Handle handle) { foreground_ = handle; }
     void focused(platform::Handle handle) { focus_ = handle; }
 
 private:
@@ -109,8 +81,7 @@ private:
         bool quit = false;
     };
     void deliver(const Posted& posted);
-    std::unique_ptr<WindowPeer> childWindow(Control& control, platform::Handle parent);
-    void countCreation();
+    std::unique_ptr<HeadlessWindow> childWindow(Control& control, platform::Handle parent);
 
     std::deque<Posted> queue_;
     std::map<platform::Handle, HeadlessWindow*> windows_;
@@ -118,13 +89,7 @@ private:
     platform::Handle nextHandle_ = 0x10010;
     platform::Handle front_ = 0;
     platform::Handle focus_ = 0;
-    std::vector<std::string> modalsShown_;
-    std::vector<ErrorBox> errorBoxes_;
-    std::vector<MenuShown> menusShown_;
-    MenuDriver menuDriver_;
-    ModalDriver modalDriver_;
-    ErrorBoxDriver errorBoxDriver_;
-    std::size_t creationsToFailure_ = 0;
+    platform::Handle foreground_ = 0;
 };
 
 } // namespace tk

@@ -1,9 +1,7 @@
 #include "toolkit/HeadlessWindow.h"
 
-#include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/HeadlessBackend.h"
-#include "toolkit/Messages.h"
 
 namespace tk {
 
@@ -26,14 +24,13 @@ void HeadlessWindow::setFocus() {
     backend_.focused(handle_);
 }
 
-std::intptr_t HeadlessWindow::defaultProcedure(unsigned msg, std::uintptr_t, std::intptr_t) {
-    if (msg != msg::kClose)
-        return 0;
-    if (form())
-        form()->close();
-    else if (!control_)
-        Application::instance().close();
-    return 0;
+void HeadlessWindow::setForeground() {
+    backend_.broughtToForeground(handle_);
+}
+
+std::intptr_t HeadlessWindow::receiveRaw(unsigned msg, std::uintptr_t wParam,
+                                         std::intptr_t lParam) {
+    return rawHook_ ? rawHook_(msg, wParam, lParam) : 0;
 }
 
 } // namespace tk

@@ -1,6 +1,8 @@
 #pragma once
 #include "toolkit/WindowPeer.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
 
 namespace tk {
@@ -10,7 +12,8 @@ class Form;
 class HeadlessBackend;
 
 // A window of the headless backend: it only keeps what it was told, for
-// tests to look at.
+// tests to look at. A raw message sent to it reaches its control's raw hook
+// and nothing else; everything else comes as typed calls.
 class HeadlessWindow final : public WindowPeer {
 public:
     HeadlessWindow(HeadlessBackend& backend, Control* control, platform::Handle owner);
@@ -26,9 +29,14 @@ public:
         icon_ = smallIcon;
         largeIcon_ = largeIcon;
     }
+    void setForeground() override;
     void setFocus() override;
-    std::intptr_t defaultProcedure(unsigned msg, std::uintptr_t wParam,
-                                   std::intptr_t lParam) override;
+
+    // The control's raw hook (a form's beforeToolkit, an edit's afterEdit);
+    // none for the other windows.
+    using RawHook = std::function<std::intptr_t(unsigned, std::uintptr_t, std::intptr_t)>;
+    void setRawHook(RawHook hook) { rawHook_ = std::move(hook); }
+    std::intptr_t receiveRaw(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
 
     Control* control() const { return control_; }
     Form* form() const;
@@ -52,6 +60,7 @@ private:
     bool enabled_ = true;
     platform::Handle icon_ = 0;
     platform::Handle largeIcon_ = 0;
+    RawHook rawHook_;
 };
 
 } // namespace tk

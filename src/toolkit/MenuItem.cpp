@@ -12,7 +12,7 @@ void MenuItem::click() {
         return;
     // A copy: the handler may free the menu that holds this item.
     std::function<void()> handler = onClick;
-    Application::instance().runGuarded(handler);
+    Application::instance().raise(handler);
 }
 
 } // namespace tk

@@ -5,7 +5,6 @@
 namespace tk::msg {
 
 constexpr unsigned kNull = 0x0000;
-constexpr unsigned kClose = 0x0010;
 constexpr unsigned kUser = 0x0400;
 constexpr unsigned kApp = 0x8000;
 

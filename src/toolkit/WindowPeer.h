@@ -2,7 +2,6 @@
 #include "platform/Win32Types.h"
 #include "toolkit/Rect.h"
 
-#include <cstdint>
 #include <string>
 
 namespace tk {
@@ -24,13 +23,11 @@ public:
     virtual void setVisible(bool visible) = 0;
     virtual void setEnabled(bool enabled) = 0;
     virtual void bringToFront() = 0;
+    virtual void setForeground() = 0;
     // Both sizes of a window's icon; 0 for none.
     virtual void setIcon(platform::Handle smallIcon, platform::Handle largeIcon) = 0;
     virtual void setFocus() {}
     virtual void changed(Aspect) {}
-    // What the window does with a message its object left unhandled.
-    virtual std::intptr_t defaultProcedure(unsigned msg, std::uintptr_t wParam,
-                                           std::intptr_t lParam) = 0;
 };
 
 } // namespace tk

@@ -1,7 +1,6 @@
 #include "ui/TLmrDefForm.h"
 
 #include "model/HotKey.h"
-#include "platform/ShellApi.h"
 #include "toolkit/AnsiText.h"
 #include "toolkit/Application.h"
 #include "ui/LmrDisplayer.h"
@@ -131,7 +130,7 @@ void TLmrDefForm::FormCreate() {
 }
 
 void TLmrDefForm::bringToFront() {
-    platform::shellApi().SetForegroundWindow(handle());
+    setForeground();
     show();
 }
 

@@ -55,7 +55,7 @@ void TLmrTrayForm::retire() {
         deleteTrayIcon();
 }
 
-bool TLmrTrayForm::handleMessage(unsigned msg, std::uintptr_t, std::intptr_t lParam,
+bool TLmrTrayForm::beforeToolkit(unsigned msg, std::uintptr_t, std::intptr_t lParam,
                                  std::intptr_t& result) {
     result = 0;
     if (retired && msg == taskbarCreatedMessage)
@@ -92,14 +92,14 @@ void TLmrTrayForm::onTrayNotify(std::intptr_t lParam) {
     case kWmRButtonDown: {
         // The window must be in the foreground, or the menu does not close
         // when the user clicks elsewhere.
-        platform::shellApi().SetForegroundWindow(handle());
+        setForeground();
         platform::Point at{};
         platform::shellApi().GetCursorPos(&at);
         MainPopupMenu.popup(at.x, at.y);
         break;
     }
     case kWmLButtonDblClk:
-        platform::shellApi().SetForegroundWindow(handle());
+        setForeground();
         DefineMenuItemClick();
         break;
     default:

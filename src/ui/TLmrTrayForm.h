@@ -32,8 +32,9 @@ public:
     static constexpr unsigned kTrayIconId = 100;
     static constexpr unsigned kTrayCallbackMessage = 0x0401;
 
-protected:
-    bool handleMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
+    // The hotkeys, the tray icon's callback and the shell's restart come as
+    // window messages, before the toolkit sees them.
+    bool beforeToolkit(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
                        std::intptr_t& result) override;
 
 private:

@@ -4,11 +4,11 @@
 #include "fakes/FakeProcess.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
+#include "fakes/HeadlessTestBackend.h"
 #include "fakes/ScopedHotKeyApi.h"
 #include "fakes/ScopedProcessApi.h"
 #include "fakes/ScopedRegistryApi.h"
 #include "fakes/ScopedShellApi.h"
-#include "toolkit/HeadlessBackend.h"
 #include "toolkit/ScopedBackend.h"
 
 // Every part of the operating system the program touches, faked and put in
@@ -19,7 +19,7 @@ struct FakeSystem {
     FakeHotKeyApi hotKeys{desktop};
     FakeShell shell;
     FakeProcess process;
-    tk::HeadlessBackend gui;
+    HeadlessTestBackend gui;
 
     ScopedRegistryApi registryScope{registry};
     ScopedHotKeyApi hotKeyScope{hotKeys};

@@ -213,7 +213,7 @@ TEST_F(LumaroTest, ThePopUpKeyBringsTheDefinitionWindowForward) {
     controller->executeHotKey('P', true, false, false);
     TLmrDefForm* form = controller->displayer()->form();
     EXPECT_TRUE(form->visible());
-    EXPECT_EQ(os.shell.foreground(), form->handle());
+    EXPECT_EQ(os.gui.foregroundWindow(), form->handle());
 }
 
 TEST_F(LumaroTest, ExitReleasesEverythingRemovesTheIconAndEndsWithZero) {

@@ -1,12 +1,11 @@
 #include "ui/TLmrDefParamsForm.h"
 #include "fakes/FakeDragDrop.h"
 #include "fakes/FakeFileDialog.h"
+#include "fakes/HeadlessTestBackend.h"
 #include "fakes/ScopedDragDropApi.h"
 #include "fakes/ScopedFileDialogApi.h"
 #include "model/HotKey.h"
 #include "toolkit/Application.h"
-#include "toolkit/HeadlessBackend.h"
-#include "toolkit/Messages.h"
 #include "toolkit/ScopedBackend.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +54,7 @@ struct Record : HotKey {
 
 class TLmrDefParamsFormTest : public ::testing::Test {
 protected:
-    tk::HeadlessBackend backend;
+    HeadlessTestBackend backend;
     tk::ScopedBackend scope{backend};
     FakeDragDrop dragDrop;
     ScopedDragDropApi dragScope{dragDrop};
@@ -252,7 +251,7 @@ TEST_F(TLmrDefParamsFormTest, EscapeAndTheCloseBoxLeaveTheRecordUntouched) {
             dialog.BindRadioGroup.setItemIndex(10);
             dialog.WinBindEditUpDown.step(1);
             if (closeBox)
-                dialog.dispatch(tk::msg::kClose);
+                dialog.close();
             else
                 dialog.keyDown(tk::Key::Escape);
         });

@@ -1,8 +1,8 @@
 #include "components/TQelEdit.h"
 #include "fakes/FakeDragDrop.h"
+#include "fakes/HeadlessTestBackend.h"
 #include "fakes/ScopedDragDropApi.h"
 #include "toolkit/Form.h"
-#include "toolkit/HeadlessBackend.h"
 #include "toolkit/ScopedBackend.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +23,7 @@ namespace {
 
 class TQelEditTest : public ::testing::Test {
 protected:
-    tk::HeadlessBackend backend;
+    HeadlessTestBackend backend;
     tk::ScopedBackend scope{backend};
     FakeDragDrop shell;
     ScopedDragDropApi shellScope{shell};

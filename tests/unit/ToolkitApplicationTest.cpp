@@ -1,6 +1,6 @@
+#include "fakes/HeadlessTestBackend.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
-#include "toolkit/HeadlessBackend.h"
 #include "toolkit/ScopedBackend.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@ namespace {
 
 class ToolkitApplicationTest : public ::testing::Test {
 protected:
-    tk::HeadlessBackend backend;
+    HeadlessTestBackend backend;
     tk::ScopedBackend scope{backend};
     tk::Application& app = tk::Application::instance();
 };
@@ -136,7 +136,7 @@ TEST_F(ToolkitApplicationTest, FailingCloseHandlerIsShownAndClosesNothing) {
     main.close();
     EXPECT_FALSE(app.terminated());
     EXPECT_EQ(backend.errorBoxes(),
-              (std::vector<tk::HeadlessBackend::ErrorBox>{{"busy", "Lumaro"}}));
+              (std::vector<HeadlessTestBackend::ErrorBox>{{"busy", "Lumaro"}}));
 }
 
 TEST_F(ToolkitApplicationTest, EscapingExceptionIsShownCaptionedWithTheTitleAndTheLoopGoesOn) {
@@ -146,7 +146,7 @@ TEST_F(ToolkitApplicationTest, EscapingExceptionIsShownCaptionedWithTheTitleAndT
     backend.post([&] { throw 42; });
     backend.post([&] { log.push_back("still running"); });
     app.run();
-    using Box = tk::HeadlessBackend::ErrorBox;
+    using Box = HeadlessTestBackend::ErrorBox;
     EXPECT_EQ(backend.errorBoxes(),
               (std::vector<Box>{{"'Count' の設定に失敗しました", "Lumaro"},
                                 {"An unexpected error occurred.", "Lumaro"}}));

@@ -1,6 +1,6 @@
+#include "fakes/HeadlessTestBackend.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
-#include "toolkit/HeadlessBackend.h"
 #include "toolkit/ScopedBackend.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +26,7 @@ public:
 
 class ToolkitControlTest : public ::testing::Test {
 protected:
-    tk::HeadlessBackend backend;
+    HeadlessTestBackend backend;
     tk::ScopedBackend scope{backend};
     tk::Form form{"DefineForm"};
 };

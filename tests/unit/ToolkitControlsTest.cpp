@@ -1,8 +1,8 @@
+#include "fakes/HeadlessTestBackend.h"
 #include "toolkit/Button.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
 #include "toolkit/GlyphButton.h"
-#include "toolkit/HeadlessBackend.h"
 #include "toolkit/Label.h"
 #include "toolkit/Panel.h"
 #include "toolkit/RadioButton.h"
@@ -16,7 +16,7 @@ namespace {
 
 class ToolkitControlsTest : public ::testing::Test {
 protected:
-    tk::HeadlessBackend backend;
+    HeadlessTestBackend backend;
     tk::ScopedBackend scope{backend};
     tk::Form form{"Form"};
     tk::Panel panel{"Panel", form};

@@ -1,6 +1,6 @@
+#include "fakes/HeadlessTestBackend.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
-#include "toolkit/HeadlessBackend.h"
 #include "toolkit/Messages.h"
 #include "toolkit/ScopedBackend.h"
 
@@ -21,13 +21,13 @@ public:
     std::vector<unsigned> seen;
 
 protected:
-    bool handleMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
+    bool beforeToolkit(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
                        std::intptr_t& result) override {
         seen.push_back(msg);
         if (msg == kFailing)
             throw std::runtime_error("handler failed");
         if (msg != kTrayNotify)
-            return Form::handleMessage(msg, wParam, lParam, result);
+            return Form::beforeToolkit(msg, wParam, lParam, result);
         result = static_cast<std::intptr_t>(wParam) + lParam;
         return true;
     }
@@ -35,7 +35,7 @@ protected:
 
 class ToolkitFormTest : public ::testing::Test {
 protected:
-    tk::HeadlessBackend backend;
+    HeadlessTestBackend backend;
     tk::ScopedBackend scope{backend};
     tk::Application& app = tk::Application::instance();
 
@@ -93,10 +93,10 @@ TEST_F(ToolkitFormTest, ShowMakesTheWindowRaisesOnShowOnceAndBringsItToFront) {
     EXPECT_EQ(shown, 2);
 }
 
-TEST_F(ToolkitFormTest, DispatchGoesThroughHandleMessageAndReturnsItsResult) {
+TEST_F(ToolkitFormTest, DispatchReachesTheRawHookAndReturnsItsResult) {
     NotifyForm form;
     EXPECT_EQ(form.dispatch(kTrayNotify, 100, 0x0204), 100 + 0x0204);
-    EXPECT_EQ(form.dispatch(tk::msg::kApp, 5, 6), 0) << "unhandled messages get the default";
+    EXPECT_EQ(form.dispatch(tk::msg::kApp, 5, 6), 0) << "nothing else handles raw messages";
     EXPECT_EQ(form.seen, (std::vector<unsigned>{kTrayNotify, tk::msg::kApp}));
 }
 
@@ -106,7 +106,7 @@ TEST_F(ToolkitFormTest, ExceptionInAMessageHandlerIsShownAndLaterMessagesArrive)
     EXPECT_EQ(form.dispatch(kFailing), 0);
     EXPECT_EQ(form.dispatch(kTrayNotify, 1, 2), 3);
     EXPECT_EQ(backend.errorBoxes(),
-              (std::vector<tk::HeadlessBackend::ErrorBox>{{"handler failed", "Lumaro"}}));
+              (std::vector<HeadlessTestBackend::ErrorBox>{{"handler failed", "Lumaro"}}));
 }
 
 TEST_F(ToolkitFormTest, PostedMessagesArriveInOrderWhenTheLoopRuns) {
@@ -121,14 +121,34 @@ TEST_F(ToolkitFormTest, PostedMessagesArriveInOrderWhenTheLoopRuns) {
     EXPECT_EQ(backend.errorBoxes().size(), 1u);
 }
 
-TEST_F(ToolkitFormTest, CloseMessageClosesTheFormAndTheMainFormEndsTheProgram) {
+// Under the guard of a call from the system, a failing event is caught
+// once, by that guard, and the form is left as it was.
+TEST_F(ToolkitFormTest, FailingShowHandlerIsShownOnceAndShowingAgainWorks) {
+    app.setTitle("Lumaro");
+    tk::Form form("DefineForm");
+    bool fail = true;
+    form.onShow = [&] {
+        if (fail)
+            throw std::runtime_error("no list");
+    };
+    backend.post([&] { form.show(); });
+    app.processMessages();
+    EXPECT_FALSE(form.visible());
+    EXPECT_EQ(backend.errorBoxes(),
+              (std::vector<HeadlessTestBackend::ErrorBox>{{"no list", "Lumaro"}}));
+    fail = false;
+    form.show();
+    EXPECT_TRUE(windowOf(form).visible());
+}
+
+TEST_F(ToolkitFormTest, CloseClosesTheFormAndTheMainFormEndsTheProgram) {
     tk::Form& main = app.createForm<tk::Form>("MainForm");
     tk::Form& other = app.createForm<tk::Form>("OtherForm");
     other.show();
-    other.dispatch(tk::msg::kClose);
+    other.close();
     EXPECT_FALSE(other.visible());
     EXPECT_FALSE(app.terminated());
-    main.dispatch(tk::msg::kClose);
+    main.close();
     EXPECT_TRUE(app.terminated());
 }
 

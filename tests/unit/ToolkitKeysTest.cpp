@@ -1,7 +1,7 @@
+#include "fakes/HeadlessTestBackend.h"
 #include "toolkit/Button.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
-#include "toolkit/HeadlessBackend.h"
 #include "toolkit/Panel.h"
 #include "toolkit/RadioButton.h"
 #include "toolkit/RadioGroup.h"
@@ -37,7 +37,7 @@ protected:
     }
     std::string focusName() { return form.focusedControl() ? form.focusedControl()->name() : ""; }
 
-    tk::HeadlessBackend backend;
+    HeadlessTestBackend backend;
     tk::ScopedBackend scope{backend};
     tk::Form form{"Form"};
     tk::Panel top{"Top", form};

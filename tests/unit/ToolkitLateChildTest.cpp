@@ -1,7 +1,7 @@
+#include "fakes/HeadlessTestBackend.h"
 #include "toolkit/Application.h"
 #include "toolkit/Button.h"
 #include "toolkit/Form.h"
-#include "toolkit/HeadlessBackend.h"
 #include "toolkit/Panel.h"
 #include "toolkit/ScopedBackend.h"
 
@@ -13,7 +13,7 @@
 // as soon as anything above it asks for a window: a form may build rows
 // after its first window exists.
 TEST(ToolkitLateChild, GetsItsWindowWhenAnAncestorIsAskedForOne) {
-    tk::HeadlessBackend backend;
+    HeadlessTestBackend backend;
     tk::ScopedBackend scope{backend};
     tk::Form& form = tk::Application::instance().createForm<tk::Form>("LateForm");
     tk::Panel row("Row", form);

@@ -1,8 +1,7 @@
+#include "fakes/HeadlessTestBackend.h"
 #include "toolkit/Application.h"
 #include "toolkit/Button.h"
 #include "toolkit/Form.h"
-#include "toolkit/HeadlessBackend.h"
-#include "toolkit/Messages.h"
 #include "toolkit/ScopedBackend.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +22,7 @@ public:
 
 class ToolkitModalTest : public ::testing::Test {
 protected:
-    tk::HeadlessBackend backend;
+    HeadlessTestBackend backend;
     tk::ScopedBackend scope{backend};
     tk::Application& app = tk::Application::instance();
     tk::Form& main = app.createForm<tk::Form>("Main");
@@ -57,7 +56,7 @@ TEST_F(ToolkitModalTest, DriverPlaysTheUserWhileTheOtherFormsAreDisabled) {
 TEST_F(ToolkitModalTest, EscapeAndTheCloseBoxCountAsCancel) {
     backend.setModalDriver([](tk::Form& form) { form.keyDown(tk::Key::Escape); });
     EXPECT_EQ(dialog.showModal(), tk::ModalResult::Cancel);
-    backend.setModalDriver([](tk::Form& form) { form.dispatch(tk::msg::kClose); });
+    backend.setModalDriver([](tk::Form& form) { form.close(); });
     EXPECT_EQ(dialog.showModal(), tk::ModalResult::Cancel);
     EXPECT_FALSE(app.terminated()) << "closing a modal form ends only the form";
 }

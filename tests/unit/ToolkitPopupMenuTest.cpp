@@ -1,6 +1,6 @@
+#include "fakes/HeadlessTestBackend.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
-#include "toolkit/HeadlessBackend.h"
 #include "toolkit/Messages.h"
 #include "toolkit/PopupMenu.h"
 #include "toolkit/ScopedBackend.h"
@@ -26,7 +26,7 @@ public:
     int nullMessages = 0;
 
 protected:
-    bool handleMessage(unsigned msg, std::uintptr_t, std::intptr_t, std::intptr_t&) override {
+    bool beforeToolkit(unsigned msg, std::uintptr_t, std::intptr_t, std::intptr_t&) override {
         nullMessages += msg == tk::msg::kNull;
         return false;
     }
@@ -34,7 +34,7 @@ protected:
 
 class ToolkitPopupMenuTest : public ::testing::Test {
 protected:
-    tk::HeadlessBackend backend;
+    HeadlessTestBackend backend;
     tk::ScopedBackend scope{backend};
     tk::Application& app = tk::Application::instance();
     TrayForm& form = app.createForm<TrayForm>();
@@ -67,7 +67,7 @@ TEST_F(ToolkitPopupMenuTest, ExceptionInAClickHandlerIsShownAndDoesNotEscape) {
     form.menu.find("DefineMenuItem")->onClick = [] { throw std::runtime_error("保存できません"); };
     EXPECT_NO_THROW(form.menu.find("DefineMenuItem")->click());
     EXPECT_EQ(backend.errorBoxes(),
-              (std::vector<tk::HeadlessBackend::ErrorBox>{{"保存できません", "Lumaro"}}));
+              (std::vector<HeadlessTestBackend::ErrorBox>{{"保存できません", "Lumaro"}}));
 }
 
 TEST_F(ToolkitPopupMenuTest, PopupIsShownWhereAskedOwnedByTheFormThenTheOwnerGetsANullMessage) {

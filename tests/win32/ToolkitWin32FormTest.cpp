@@ -17,14 +17,14 @@ public:
     std::vector<UINT> seen;
 
 protected:
-    bool handleMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
+    bool beforeToolkit(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
                        std::intptr_t& result) override {
         if (msg >= WM_USER)
             seen.push_back(msg);
         if (msg == kFailing)
             throw std::runtime_error("ハンドラが失敗しました");
         if (msg != kTrayNotify)
-            return Form::handleMessage(msg, wParam, lParam, result);
+            return Form::beforeToolkit(msg, wParam, lParam, result);
         result = lParam;
         return true;
     }

@@ -1,5 +1,4 @@
 #include "app/Lumaro.h"
-#include "platform/ShellApi.h"
 #include "platform/win32/SystemLibrary.h"
 #include "toolkit/Application.h"
 
@@ -15,7 +14,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // The tray window owns the controller; only the menu's "Exit" frees it.
     app.runGuarded([&] {
         new Lumaro();
-        platform::shellApi().ShowWindow(app.handle(), SW_HIDE);
+        app.hide();
         app.setShowMainForm(false);
         app.run();
     });

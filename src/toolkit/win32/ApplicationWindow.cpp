@@ -10,12 +10,14 @@ ApplicationWindow::ApplicationWindow(const std::string& title) {
 
 // The default would destroy the window, and every form with it, and leave
 // the process running with nothing to show or end it by.
-LRESULT ApplicationWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CLOSE) {
+LRESULT ApplicationWindow::procedure(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_CLOSE:
         Application::instance().close();
         return 0;
+    default:
+        return Win32Window::procedure(msg, wParam, lParam);
     }
-    return DefWindowProcW(hwnd(), msg, wParam, lParam);
 }
 
 } // namespace tk

@@ -12,7 +12,7 @@ public:
     explicit ApplicationWindow(const std::string& title);
 
 protected:
-    LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    LRESULT procedure(UINT msg, WPARAM wParam, LPARAM lParam) override;
 };
 
 } // namespace tk

@@ -27,7 +27,7 @@ void ButtonWindow::changed(Aspect aspect) {
     ControlWindow::changed(aspect);
 }
 
-bool ButtonWindow::reflected(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+bool ButtonWindow::notified(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
     if (msg != WM_COMMAND || HIWORD(wParam) != BN_CLICKED)
         return false;
     button_.click();

@@ -11,7 +11,7 @@ public:
     ButtonWindow(Button& button, HWND parent);
 
     void changed(Aspect aspect) override;
-    bool reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool notified(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 protected:
     ButtonWindow(Button& button, HWND parent, DWORD kindStyle);

@@ -1,6 +1,5 @@
 #include "toolkit/win32/ControlWindow.h"
 
-#include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/FontCache.h"
@@ -32,22 +31,14 @@ void ControlWindow::createChild(const wchar_t* className, const wchar_t* baseCla
                  SWP_NOACTIVATE | (control_.visible() ? SWP_SHOWWINDOW : 0));
 }
 
-LRESULT ControlWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT ControlWindow::procedure(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_SETFOCUS:
-        return onSetFocus(wParam, lParam);
+        control_.focusReceived();
+        return classDefault(msg, wParam, lParam);
     default:
-        return passOn(msg, wParam, lParam);
+        return Win32Window::procedure(msg, wParam, lParam);
     }
-}
-
-LRESULT ControlWindow::passOn(UINT msg, WPARAM wParam, LPARAM lParam) {
-    return control_.receive(*this, msg, wParam, lParam);
-}
-
-LRESULT ControlWindow::onSetFocus(WPARAM wParam, LPARAM lParam) {
-    Application::instance().runGuarded([&] { control_.focusReceived(); });
-    return passOn(WM_SETFOCUS, wParam, lParam);
 }
 
 HFONT ControlWindow::font() const {

@@ -20,12 +20,10 @@ protected:
     // siblings, enabled and shown as the control is.
     void createChild(const wchar_t* className, const wchar_t* baseClass, const std::string& text,
                      DWORD style, DWORD exStyle, HWND parent);
-    LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) override;
-    LRESULT passOn(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT procedure(UINT msg, WPARAM wParam, LPARAM lParam) override;
     HFONT font() const;
 
 private:
-    LRESULT onSetFocus(WPARAM wParam, LPARAM lParam);
     void showHint();
 
     Control& control_;

@@ -1,6 +1,5 @@
 #include "toolkit/win32/EditWindow.h"
 
-#include "toolkit/Application.h"
 #include "toolkit/Edit.h"
 #include "toolkit/win32/Painting.h"
 #include "toolkit/win32/WideText.h"
@@ -35,25 +34,29 @@ void EditWindow::changed(Aspect aspect) {
     ControlWindow::changed(aspect);
 }
 
-LRESULT EditWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT EditWindow::procedure(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = editProcedure(msg, wParam, lParam);
+    edit_.afterEdit(msg, wParam, lParam);
+    return result;
+}
+
+LRESULT EditWindow::editProcedure(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_CHAR:
         return onChar(wParam, lParam);
     default:
-        return ControlWindow::receive(msg, wParam, lParam);
+        return ControlWindow::procedure(msg, wParam, lParam);
     }
 }
 
 LRESULT EditWindow::onChar(WPARAM wParam, LPARAM lParam) {
     char32_t key = static_cast<char32_t>(wParam);
-    bool kept = false;
-    Application::instance().runGuarded([&] { kept = edit_.keyPress(key); });
-    if (!kept)
+    if (!edit_.keyPress(key))
         return 0;
-    return passOn(WM_CHAR, static_cast<WPARAM>(key), lParam);
+    return classDefault(WM_CHAR, static_cast<WPARAM>(key), lParam);
 }
 
-bool EditWindow::reflected(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+bool EditWindow::notified(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
     switch (msg) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:

@@ -12,12 +12,14 @@ public:
     EditWindow(Edit& edit, HWND parent);
 
     void changed(Aspect aspect) override;
-    bool reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool notified(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 protected:
-    LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    // The edit's own handling, then its object's raw hook.
+    LRESULT procedure(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    LRESULT editProcedure(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT onChar(WPARAM wParam, LPARAM lParam);
     LRESULT onColor(HDC dc);
     void onChange();

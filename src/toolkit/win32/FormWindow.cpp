@@ -100,49 +100,38 @@ Tooltip& FormWindow::tooltip() {
     return *tooltip_;
 }
 
-std::intptr_t FormWindow::defaultProcedure(unsigned msg, std::uintptr_t wParam,
-                                           std::intptr_t lParam) {
+LRESULT FormWindow::procedure(UINT msg, WPARAM wParam, LPARAM lParam) {
+    std::intptr_t result = 0;
+    if (form_.beforeToolkit(msg, wParam, lParam, result))
+        return result;
+    return toolkitProcedure(msg, wParam, lParam);
+}
+
+LRESULT FormWindow::toolkitProcedure(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_CLOSE:
-        return onClose();
+        form_.close();
+        return 0;
     case WM_ACTIVATE:
         return onActivate(wParam, lParam);
     case WM_SETFOCUS:
         return onSetFocus(wParam, lParam);
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_DRAWITEM:
-    case WM_VSCROLL:
-    case WM_HSCROLL:
-        return onReflect(msg, wParam, lParam);
     default:
-        return Win32Window::defaultProcedure(msg, wParam, lParam);
+        return Win32Window::procedure(msg, wParam, lParam);
     }
-}
-
-LRESULT FormWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) {
-    return form_.receive(*this, msg, wParam, lParam);
-}
-
-LRESULT FormWindow::onClose() {
-    form_.close();
-    return 0;
 }
 
 // The focus goes back to the control that had it, not to the form itself.
 LRESULT FormWindow::onActivate(WPARAM wParam, LPARAM lParam) {
     if (LOWORD(wParam) != WA_INACTIVE && focusControl())
         return 0;
-    return Win32Window::defaultProcedure(WM_ACTIVATE, wParam, lParam);
+    return classDefault(WM_ACTIVATE, wParam, lParam);
 }
 
 LRESULT FormWindow::onSetFocus(WPARAM wParam, LPARAM lParam) {
     if (focusControl())
         return 0;
-    return Win32Window::defaultProcedure(WM_SETFOCUS, wParam, lParam);
+    return classDefault(WM_SETFOCUS, wParam, lParam);
 }
 
 bool FormWindow::focusControl() {
@@ -151,13 +140,6 @@ bool FormWindow::focusControl() {
         return false;
     SetFocus(reinterpret_cast<HWND>(focused->handle()));
     return true;
-}
-
-LRESULT FormWindow::onReflect(UINT msg, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (reflectToChild(msg, wParam, lParam, result))
-        return result;
-    return Win32Window::defaultProcedure(msg, wParam, lParam);
 }
 
 } // namespace tk

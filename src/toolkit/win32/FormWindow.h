@@ -19,12 +19,11 @@ public:
     void setBounds(const Rect& at96Dpi) override;
     void setVisible(bool visible) override;
     void changed(Aspect aspect) override;
-    std::intptr_t defaultProcedure(unsigned msg, std::uintptr_t wParam,
-                                   std::intptr_t lParam) override;
     Tooltip& tooltip();
 
 protected:
-    LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    // The form's raw hook first, then the toolkit's handling.
+    LRESULT procedure(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     DWORD style() const;
@@ -34,10 +33,9 @@ private:
     void centre();
     void applyLook();
     void applyFont();
-    LRESULT onClose();
+    LRESULT toolkitProcedure(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT onActivate(WPARAM wParam, LPARAM lParam);
     LRESULT onSetFocus(WPARAM wParam, LPARAM lParam);
-    LRESULT onReflect(UINT msg, WPARAM wParam, LPARAM lParam);
     bool focusControl();
 
     Form& form_;

@@ -22,9 +22,9 @@ void GlyphButtonWindow::changed(Aspect aspect) {
     ButtonWindow::changed(aspect);
 }
 
-bool GlyphButtonWindow::reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool GlyphButtonWindow::notified(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (msg != WM_DRAWITEM)
-        return ButtonWindow::reflected(msg, wParam, lParam, result);
+        return ButtonWindow::notified(msg, wParam, lParam, result);
     draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     result = TRUE;
     return true;

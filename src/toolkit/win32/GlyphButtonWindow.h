@@ -13,7 +13,7 @@ public:
 
     void setEnabled(bool enabled) override;
     void changed(Aspect aspect) override;
-    bool reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool notified(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void draw(const DRAWITEMSTRUCT& item);

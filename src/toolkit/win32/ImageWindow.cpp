@@ -35,12 +35,12 @@ void ImageWindow::loadIcon() {
                                           client.right, client.bottom, LR_DEFAULTCOLOR));
 }
 
-LRESULT ImageWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT ImageWindow::procedure(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT:
         return onPaint();
     default:
-        return ControlWindow::receive(msg, wParam, lParam);
+        return ControlWindow::procedure(msg, wParam, lParam);
     }
 }
 

@@ -14,7 +14,7 @@ public:
     void changed(Aspect aspect) override;
 
 protected:
-    LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    LRESULT procedure(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     LRESULT onPaint();

@@ -36,12 +36,12 @@ void LabelWindow::changed(Aspect aspect) {
     ControlWindow::changed(aspect);
 }
 
-LRESULT LabelWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT LabelWindow::procedure(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT:
         return onPaint();
     default:
-        return ControlWindow::receive(msg, wParam, lParam);
+        return ControlWindow::procedure(msg, wParam, lParam);
     }
 }
 

@@ -1,6 +1,5 @@
 #include "toolkit/win32/PanelWindow.h"
 
-#include "toolkit/Application.h"
 #include "toolkit/Panel.h"
 #include "toolkit/win32/Painting.h"
 #include "toolkit/win32/WideText.h"
@@ -37,7 +36,7 @@ void PanelWindow::changed(Aspect aspect) {
     ControlWindow::changed(aspect);
 }
 
-LRESULT PanelWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT PanelWindow::procedure(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT:
         return onPaint();
@@ -45,16 +44,8 @@ LRESULT PanelWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) {
         return onButtonDown();
     case WM_LBUTTONUP:
         return onButtonUp(lParam);
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_DRAWITEM:
-    case WM_VSCROLL:
-        return onReflect(msg, wParam, lParam);
     default:
-        return ControlWindow::receive(msg, wParam, lParam);
+        return ControlWindow::procedure(msg, wParam, lParam);
     }
 }
 
@@ -96,15 +87,8 @@ LRESULT PanelWindow::onButtonUp(LPARAM lParam) {
     GetClientRect(hwnd(), &client);
     POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     if (PtInRect(&client, at))
-        Application::instance().runGuarded([&] { panel_.click(); });
+        panel_.click();
     return 0;
-}
-
-LRESULT PanelWindow::onReflect(UINT msg, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (reflectToChild(msg, wParam, lParam, result))
-        return result;
-    return passOn(msg, wParam, lParam);
 }
 
 } // namespace tk

@@ -5,8 +5,8 @@ namespace tk {
 
 class Panel;
 
-// A panel: bevels and caption painted here; the notifications of the
-// controls inside go on to their objects.
+// A panel: bevels and caption painted here, a click of the mouse inside it
+// made its click.
 class PanelWindow final : public ControlWindow {
 public:
     PanelWindow(Panel& panel, HWND parent);
@@ -15,13 +15,12 @@ public:
     void changed(Aspect aspect) override;
 
 protected:
-    LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    LRESULT procedure(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     LRESULT onPaint();
     LRESULT onButtonDown();
     LRESULT onButtonUp(LPARAM lParam);
-    LRESULT onReflect(UINT msg, WPARAM wParam, LPARAM lParam);
     void paintCaption(HDC dc, RECT rect);
 
     Panel& panel_;

@@ -17,7 +17,7 @@ void RadioButtonWindow::changed(Aspect aspect) {
     ControlWindow::changed(aspect);
 }
 
-bool RadioButtonWindow::reflected(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+bool RadioButtonWindow::notified(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
     switch (msg) {
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED)

@@ -12,7 +12,7 @@ public:
     RadioButtonWindow(RadioButton& button, HWND parent);
 
     void changed(Aspect aspect) override;
-    bool reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool notified(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     RadioButton& button_;

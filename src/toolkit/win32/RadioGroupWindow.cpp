@@ -17,16 +17,12 @@ void RadioGroupWindow::setText(const std::string& utf8) {
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-LRESULT RadioGroupWindow::receive(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT RadioGroupWindow::procedure(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT:
         return onPaint();
-    case WM_COMMAND:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-        return onReflect(msg, wParam, lParam);
     default:
-        return ControlWindow::receive(msg, wParam, lParam);
+        return ControlWindow::procedure(msg, wParam, lParam);
     }
 }
 
@@ -51,13 +47,6 @@ LRESULT RadioGroupWindow::onPaint() {
     SelectObject(dc, previous);
     EndPaint(hwnd(), &paint);
     return 0;
-}
-
-LRESULT RadioGroupWindow::onReflect(UINT msg, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (reflectToChild(msg, wParam, lParam, result))
-        return result;
-    return passOn(msg, wParam, lParam);
 }
 
 } // namespace tk

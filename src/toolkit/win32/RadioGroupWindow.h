@@ -13,11 +13,10 @@ public:
     void setText(const std::string& utf8) override;
 
 protected:
-    LRESULT receive(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    LRESULT procedure(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     LRESULT onPaint();
-    LRESULT onReflect(UINT msg, WPARAM wParam, LPARAM lParam);
 
     RadioGroup& group_;
 };

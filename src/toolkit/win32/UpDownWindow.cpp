@@ -20,7 +20,7 @@ void UpDownWindow::changed(Aspect aspect) {
     ControlWindow::changed(aspect);
 }
 
-bool UpDownWindow::reflected(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
+bool UpDownWindow::notified(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
     if (msg == WM_VSCROLL) {
         result = 0;
         return true;

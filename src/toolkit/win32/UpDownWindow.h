@@ -12,7 +12,7 @@ public:
     UpDownWindow(UpDown& upDown, HWND parent);
 
     void changed(Aspect aspect) override;
-    bool reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool notified(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void showRange();

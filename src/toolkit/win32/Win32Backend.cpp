@@ -100,7 +100,7 @@ bool handledByForm(const MSG& message) {
     bool shift = GetKeyState(VK_SHIFT) < 0;
     bool repeat = (message.lParam & kRepeatBit) != 0;
     bool handled = false;
-    Application::instance().runGuarded([&] {
+    Application::instance().runForSystem([&] {
         control->focusReceived();
         handled = repeat ? form->keyRepeated(*key, shift) : form->keyDown(*key, shift);
     });

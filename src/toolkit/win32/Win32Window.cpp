@@ -24,6 +24,8 @@ ATOM classAtomOf(HWND hwnd) {
     return static_cast<ATOM>(GetClassLongPtrW(hwnd, GCW_ATOM));
 }
 
+// The notifications a parent receives about a child, and the child's window
+// each one names.
 HWND childOf(UINT msg, LPARAM lParam) {
     switch (msg) {
     case WM_NOTIFY:
@@ -83,12 +85,22 @@ void Win32Window::setIcon(platform::Handle smallIcon, platform::Handle largeIcon
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, static_cast<LPARAM>(largeIcon));
 }
 
+void Win32Window::setForeground() {
+    SetForegroundWindow(hwnd_);
+}
+
 void Win32Window::setFocus() {
     SetFocus(hwnd_);
 }
 
-std::intptr_t Win32Window::defaultProcedure(unsigned msg, std::uintptr_t wParam,
-                                            std::intptr_t lParam) {
+LRESULT Win32Window::procedure(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (passToChild(msg, wParam, lParam, result))
+        return result;
+    return classDefault(msg, wParam, lParam);
+}
+
+LRESULT Win32Window::classDefault(UINT msg, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcW(base_, hwnd_, msg, wParam, lParam);
 }
 
@@ -106,13 +118,13 @@ Win32Window* Win32Window::fromHwnd(HWND hwnd) {
     return reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
-bool Win32Window::reflected(UINT, WPARAM, LPARAM, LRESULT&) {
+bool Win32Window::notified(UINT, WPARAM, LPARAM, LRESULT&) {
     return false;
 }
 
-bool Win32Window::reflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool Win32Window::passToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     Win32Window* child = fromHwnd(childOf(msg, lParam));
-    return child && child->reflected(msg, wParam, lParam, result);
+    return child && child->notified(msg, wParam, lParam, result);
 }
 
 void Win32Window::create(const wchar_t* className, const std::string& text, DWORD style,
@@ -126,8 +138,8 @@ void Win32Window::create(const wchar_t* className, const std::string& text, DWOR
         throw std::runtime_error("CreateWindowExW failed: error " + std::to_string(GetLastError()));
 }
 
-LRESULT CALLBACK Win32Window::procedure(HWND hwnd, UINT msg, WPARAM wParam,
-                                        LPARAM lParam) noexcept {
+LRESULT CALLBACK Win32Window::systemCall(HWND hwnd, UINT msg, WPARAM wParam,
+                                         LPARAM lParam) noexcept {
     if (msg == WM_NCCREATE) {
         auto* creating = static_cast<Win32Window*>(
             reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -143,7 +155,7 @@ LRESULT CALLBACK Win32Window::procedure(HWND hwnd, UINT msg, WPARAM wParam,
         return CallWindowProcW(window->base_, hwnd, msg, wParam, lParam);
     }
     LRESULT result = 0;
-    Application::instance().runGuarded([&] { result = window->receive(msg, wParam, lParam); });
+    Application::instance().runForSystem([&] { result = window->procedure(msg, wParam, lParam); });
     return result;
 }
 
@@ -160,7 +172,7 @@ WNDPROC Win32Window::registerOwnClass(const wchar_t* className) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = procedure;
+    windowClass.lpfnWndProc = systemCall;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -184,7 +196,7 @@ WNDPROC Win32Window::registerSuperclass(const wchar_t* className, const wchar_t*
         !GetClassInfoExW(GetModuleHandleW(L"comctl32.dll"), baseClass, &windowClass))
         throw std::runtime_error("GetClassInfoExW failed: error " + std::to_string(GetLastError()));
     WNDPROC base = windowClass.lpfnWndProc;
-    windowClass.lpfnWndProc = procedure;
+    windowClass.lpfnWndProc = systemCall;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = className;
     windowClass.style &= ~CS_GLOBALCLASS;

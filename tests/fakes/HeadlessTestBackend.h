@@ -1,0 +1,77 @@
+#pragma once
+#include "toolkit/HeadlessBackend.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+// The headless backend with the user played by the test: error boxes are
+// recorded, a menu asks the menu driver which item to choose, a modal form is
+// handed to the modal driver, which sets its controls and presses a button,
+// and any window can be made to fail.
+class HeadlessTestBackend final : public tk::HeadlessBackend {
+public:
+    struct ErrorBox {
+        std::string text;
+        std::string caption;
+        bool operator==(const ErrorBox&) const = default;
+    };
+    struct MenuShown {
+        std::string menu;
+        platform::Handle owner;
+        int x;
+        int y;
+    };
+    // Returns the name of the item to choose; "" dismisses the menu.
+    using MenuDriver = std::function<std::string(const tk::PopupMenu&)>;
+    using ModalDriver = std::function<void(tk::Form&)>;
+    // Runs while an error box is up; what it posts, the box's own message
+    // loop delivers, as MessageBox does.
+    using ErrorBoxDriver = std::function<void()>;
+
+    std::unique_ptr<tk::WindowPeer> createFormWindow(tk::Form& form,
+                                                     platform::Handle owner) override;
+    std::unique_ptr<tk::WindowPeer> createPanelWindow(tk::Panel& panel,
+                                                      platform::Handle parent) override;
+    std::unique_ptr<tk::WindowPeer> createLabelWindow(tk::Label& label,
+                                                      platform::Handle parent) override;
+    std::unique_ptr<tk::WindowPeer> createEditWindow(tk::Edit& edit,
+                                                     platform::Handle parent) override;
+    std::unique_ptr<tk::WindowPeer> createButtonWindow(tk::Button& button,
+                                                       platform::Handle parent) override;
+    std::unique_ptr<tk::WindowPeer> createGlyphButtonWindow(tk::GlyphButton& button,
+                                                            platform::Handle parent) override;
+    std::unique_ptr<tk::WindowPeer> createRadioButtonWindow(tk::RadioButton& button,
+                                                            platform::Handle parent) override;
+    std::unique_ptr<tk::WindowPeer> createRadioGroupWindow(tk::RadioGroup& group,
+                                                           platform::Handle parent) override;
+    std::unique_ptr<tk::WindowPeer> createUpDownWindow(tk::UpDown& upDown,
+                                                       platform::Handle parent) override;
+    std::unique_ptr<tk::WindowPeer> createImageWindow(tk::Image& image,
+                                                      platform::Handle parent) override;
+    int trackPopupMenu(const tk::PopupMenu& menu, platform::Handle owner, int x, int y) override;
+    void runModal(tk::Form& form) override;
+    void errorBox(const std::string& text, const std::string& caption) override;
+
+    const std::vector<ErrorBox>& errorBoxes() const { return errorBoxes_; }
+    const std::vector<MenuShown>& menusShown() const { return menusShown_; }
+    void setMenuDriver(MenuDriver driver) { menuDriver_ = std::move(driver); }
+    void setModalDriver(ModalDriver driver) { modalDriver_ = std::move(driver); }
+    void setErrorBoxDriver(ErrorBoxDriver driver) { errorBoxDriver_ = std::move(driver); }
+    // The n-th window made from now on (1-based) fails with an exception.
+    void failWindowCreation(std::size_t n) { creationsToFailure_ = n; }
+    // The names of the forms shown modally, in order.
+    const std::vector<std::string>& modalsShown() const { return modalsShown_; }
+
+private:
+    void countCreation();
+
+    std::vector<std::string> modalsShown_;
+    std::vector<ErrorBox> errorBoxes_;
+    std::vector<MenuShown> menusShown_;
+    MenuDriver menuDriver_;
+    ModalDriver modalDriver_;
+    ErrorBoxDriver errorBoxDriver_;
+    std::size_t creationsToFailure_ = 0;
+};
