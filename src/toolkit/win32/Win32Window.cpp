@@ -106,11 +106,11 @@ LRESULT Win32Window::classDefault(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 // Asked for every notification a parent passes on: it reads only what the
 // process keeps itself (a window property is a round trip to the window
-// server under Wine). Our classes have our procedure, and our windows keep
-// their object in the user data.
+// server under Wine). Our classes have our systemCall as their procedure,
+// and our windows keep their object in the user data.
 Win32Window* Win32Window::fromHwnd(HWND hwnd) {
     if (!hwnd || static_cast<ULONG_PTR>(GetClassLongPtrW(hwnd, GCLP_WNDPROC)) !=
-                     reinterpret_cast<ULONG_PTR>(procedure))
+                     reinterpret_cast<ULONG_PTR>(systemCall))
         return nullptr;
     DWORD process = 0;
     if (!GetWindowThreadProcessId(hwnd, &process) || process != GetCurrentProcessId())
