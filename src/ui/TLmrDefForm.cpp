@@ -74,7 +74,6 @@ void TLmrDefForm::layoutRow(int i) {
     auto& edit = KeyEdit[i] = std::make_unique<TQelEdit>(letterName("KeyEdit", i), *panel);
     edit->setBounds({20, 4, 230, 20});
     edit->setTabOrder(0);
-    edit->setDropAccept(true);
     edit->OnDropFiles = [this, letter](TQelEdit&, const StringList& flist) {
         KeyEditDropFiles(letter, flist);
     };
@@ -86,6 +85,10 @@ void TLmrDefForm::layoutRow(int i) {
     button->setTabOrder(1);
     button->setGlyph(ellipsisGlyph());
     button->onClick = [this, letter] { KeyFolderButtonClick(letter); };
+    // Registering makes the edit's window, and with it the whole row's: the
+    // row is complete by then, so that no window of it is left for the
+    // first show to make.
+    edit->setDropAccept(true);
 }
 
 void TLmrDefForm::layoutBottom() {
