@@ -17,8 +17,12 @@ std::string letterName(const char* family, int index) {
     return std::string(family) + static_cast<char>('A' + index);
 }
 
+// A page switch sets all three page panels: only the one that changed is
+// painted again.
 void setPressed(tk::Panel& panel, bool pressed) {
     tk::Bevel bevel = pressed ? tk::Bevel::Lowered : tk::Bevel::Raised;
+    if (panel.bevelOuter() == bevel && panel.bevelInner() == bevel)
+        return;
     panel.setBevelOuter(bevel);
     panel.setBevelInner(bevel);
 }
@@ -70,7 +74,6 @@ void TLmrDefForm::layoutRow(int i) {
     auto& edit = KeyEdit[i] = std::make_unique<TQelEdit>(letterName("KeyEdit", i), *panel);
     edit->setBounds({20, 4, 230, 20});
     edit->setTabOrder(0);
-    edit->setDropAccept(true);
     edit->OnDropFiles = [this, letter](TQelEdit&, const StringList& flist) {
         KeyEditDropFiles(letter, flist);
     };
@@ -82,6 +85,10 @@ void TLmrDefForm::layoutRow(int i) {
     button->setTabOrder(1);
     button->setGlyph(ellipsisGlyph());
     button->onClick = [this, letter] { KeyFolderButtonClick(letter); };
+    // Registering makes the edit's window, and with it the whole row's: the
+    // row is complete by then, so that no window of it is left for the
+    // first show to make.
+    edit->setDropAccept(true);
 }
 
 void TLmrDefForm::layoutBottom() {

@@ -35,6 +35,8 @@ start_once() { # label exe watch-idle
     line=$(tr -d '\r' <"$WORK/start.txt")
     echo "$(field ready_ms "$line") $(field settled_ms "$line") $(field working_set_kb "$line")" \
         "$(field private_kb "$line")" >>"$WORK/$1.txt"
+    echo "$(field modules "$line") $(field images_kb "$line")" >"$WORK/$1-modules.txt"
+    sed -n 's/^loaded: //p' <<<"$line" | tr ' ' '\n' >>"$WORK/$1-modules.txt"
     # The Windows process itself: its command line begins with its path.
     pid=$(pgrep -f "^[A-Z]:.*$name" | head -1)
     if [ "$3" = yes ] && [ -n "$pid" ]; then
@@ -57,21 +59,19 @@ for pair in $(seq "$PAIRS"); do
     start_once handmade "$BUILD/tests/bench_handmade.exe" $last
 done
 
-# Column $1 of both files: medians and the median of the pairs' ratios.
-summary() {
-    paste -d' ' <(cut -d' ' -f"$1" "$WORK/lumaro.txt") <(cut -d' ' -f"$1" "$WORK/handmade.txt") |
-        awk 'function median(a, n,   i, j, t) {
-                 for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] < a[i]) {t = a[i]; a[i] = a[j]; a[j] = t}
-                 return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
-             }
-             $2 > 0 {n++; l[n] = $1; h[n] = $2; r[n] = $1 / $2}
-             END {printf "Lumaro %s, hand-written %s, ratio %.2f", median(l, n), median(h, n), median(r, n)}'
-}
 echo "start-up against the hand-written program, $PAIRS interleaved pairs (medians; ratio = median of pair ratios):"
-echo "  ready (first waiting for input), ms: $(summary 1)"
-echo "  settled (no CPU for 300 ms), ms:     $(summary 2)"
-echo "  working set when settled, KB:        $(summary 3)"
-echo "  private bytes when settled, KB:      $(summary 4)"
+echo "  ready (first waiting for input), ms: $(pair_summary "$WORK" 1)"
+echo "  settled (no CPU for 300 ms), ms:     $(pair_summary "$WORK" 2)"
+echo "  working set when settled, KB:        $(pair_summary "$WORK" 3)"
+echo "  private bytes when settled, KB:      $(pair_summary "$WORK" 4)"
 read -r lt ls <"$WORK/lumaro-idle.txt"
 read -r ht hs <"$WORK/handmade-idle.txt"
 echo "  10 s idle: Lumaro $lt CPU ticks and $ls context switches; hand-written $ht ticks and $hs switches"
+read -r lm li <"$WORK/lumaro-modules.txt"
+read -r hm hi <"$WORK/handmade-modules.txt"
+only() {
+    comm -23 <(tail -n +2 "$WORK/$1-modules.txt") <(tail -n +2 "$WORK/$2-modules.txt") | grep -v '\.exe$' |
+        tr '\n' ' '
+}
+echo "  modules when settled: Lumaro $lm ($li KB of images), hand-written $hm ($hi KB);" \
+    "only Lumaro's: $(only lumaro handmade); only the hand-written one's: $(only handmade lumaro)"

@@ -1,15 +1,21 @@
 // Starts a program and measures its start-up: the time until its GUI thread
 // first waits for input, and the time until it has used no more CPU for
 // 300 ms (a program may look for input before its start-up is over), then
-// its working set and private bytes (the commit charge). The program is left
-// running for the caller to watch and end.
+// its working set and private bytes (the commit charge), and the modules it
+// has loaded by then. The program is left running for the caller to watch
+// and end.
 //
-//   bench_start PROGRAM   prints "ready_ms=N settled_ms=N working_set_kb=N private_kb=N"
+//   bench_start PROGRAM   prints "ready_ms=N settled_ms=N working_set_kb=N private_kb=N
+//                         modules=N images_kb=N", then "loaded: NAME..." (lower case, sorted)
 #include <windows.h>
 
 #include <psapi.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -20,6 +26,32 @@ ULONGLONG cpuTime(HANDLE process) {
         return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
     };
     return value(kernel) + value(user);
+}
+
+struct Modules {
+    std::vector<std::string> names;
+    unsigned long imageKb = 0;
+};
+
+Modules modulesOf(HANDLE process) {
+    HMODULE handles[256];
+    DWORD bytes = 0;
+    Modules found;
+    if (!EnumProcessModules(process, handles, sizeof handles, &bytes))
+        return found;
+    for (DWORD i = 0; i < std::min<DWORD>(bytes / sizeof(HMODULE), 256); ++i) {
+        char name[MAX_PATH] = {};
+        MODULEINFO info = {};
+        GetModuleBaseNameA(process, handles[i], name, sizeof name);
+        GetModuleInformation(process, handles[i], &info, sizeof info);
+        std::string lower = name;
+        std::transform(lower.begin(), lower.end(), lower.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        found.names.push_back(lower);
+        found.imageKb += info.SizeOfImage / 1024;
+    }
+    std::sort(found.names.begin(), found.names.end());
+    return found;
 }
 
 } // namespace
@@ -59,9 +91,15 @@ int main(int argc, char** argv) {
         return 1000.0 * static_cast<double>(at.QuadPart - start.QuadPart) /
                static_cast<double>(frequency.QuadPart);
     };
-    std::printf("ready_ms=%.1f settled_ms=%.1f working_set_kb=%lu private_kb=%lu%s\n", ms(ready),
-                ms(settled), static_cast<unsigned long>(memory.WorkingSetSize / 1024),
+    Modules modules = modulesOf(process.hProcess);
+    std::printf("ready_ms=%.1f settled_ms=%.1f working_set_kb=%lu private_kb=%lu modules=%u "
+                "images_kb=%lu%s\nloaded:",
+                ms(ready), ms(settled), static_cast<unsigned long>(memory.WorkingSetSize / 1024),
                 static_cast<unsigned long>(memory.PagefileUsage / 1024),
+                static_cast<unsigned>(modules.names.size()), modules.imageKb,
                 waited == 0 ? "" : " (never idle)");
+    for (const std::string& name : modules.names)
+        std::printf(" %s", name.c_str());
+    std::printf("\n");
     return 0;
 }

@@ -219,6 +219,14 @@ TEST_F(ToolkitWin32ControlsTest, HintIsTheToolTipOfTheControl) {
     info.lpszText = text;
     SendMessageW(tip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&info));
     EXPECT_STREQ(text, L"C:\\Windows\\notepad.exe");
+    edit.setHint("D:\\b.exe");
+    SendMessageW(tip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&info));
+    EXPECT_STREQ(text, L"D:\\b.exe");
+    edit.setHint("");
+    EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 0);
+    edit.setHint("E:\\c.exe");
+    SendMessageW(tip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&info));
+    EXPECT_STREQ(text, L"E:\\c.exe");
 }
 
 TEST_F(ToolkitWin32ControlsTest, GlyphButtonShowsItsPictureAndTheGreyOneWhenDisabled) {

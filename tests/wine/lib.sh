@@ -82,6 +82,19 @@ wait_for() {
     done
 }
 
+# --- benchmarks
+# Column $2 of $1/lumaro.txt and $1/handmade.txt (one line a pair): both
+# medians and the median of the pairs' ratios.
+pair_summary() { # folder column
+    paste -d' ' <(cut -d' ' -f"$2" "$1/lumaro.txt") <(cut -d' ' -f"$2" "$1/handmade.txt") |
+        awk 'function median(a, n,   i, j, t) {
+                 for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] < a[i]) {t = a[i]; a[i] = a[j]; a[j] = t}
+                 return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+             }
+             $2 > 0 {n++; l[n] = $1; h[n] = $2; r[n] = $1 / $2}
+             END {printf "Lumaro %s, hand-written %s, ratio %.2f", median(l, n), median(h, n), median(r, n)}'
+}
+
 # --- a virtual desktop on Xvfb
 XVFB_PID=
 start_display() {

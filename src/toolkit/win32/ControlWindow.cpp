@@ -1,6 +1,7 @@
 #include "toolkit/win32/ControlWindow.h"
 
 #include "toolkit/Form.h"
+#include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/FontCache.h"
 #include "toolkit/win32/FormWindow.h"
 #include "toolkit/win32/WideText.h"
@@ -14,17 +15,20 @@ void ControlWindow::changed(Aspect aspect) {
 
 void ControlWindow::createChild(const wchar_t* className, const wchar_t* baseClass,
                                 const std::string& text, DWORD style, DWORD exStyle, HWND parent) {
-    create(className, text, WS_CHILD | WS_CLIPSIBLINGS | style, exStyle, control_.bounds(), parent,
-           baseClass);
-    // Some system controls size themselves on creation (the up-down takes
-    // the width of a scroll bar): the layout wins.
-    Win32Window::setBounds(control_.bounds());
-    // Later controls lie over earlier ones, as in the layouts (an edit placed
-    // over a radio group).
-    SetWindowPos(hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    DWORD disabled = control_.enabled() ? 0 : WS_DISABLED;
+    create(className, text, WS_CHILD | WS_CLIPSIBLINGS | disabled | style, exStyle,
+           control_.bounds(), parent, baseClass);
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
     if (!control_.hint().empty())
         showHint();
+    // One move does it all: some system controls size themselves on
+    // creation (the up-down takes the width of a scroll bar) and the layout
+    // wins; later controls lie over earlier ones, as in the layouts (an edit
+    // placed over a radio group); and a visible control is shown at once.
+    const Rect& at = control_.bounds();
+    SetWindowPos(hwnd(), HWND_TOP, scaleFrom96Dpi(at.left), scaleFrom96Dpi(at.top),
+                 scaleFrom96Dpi(at.width), scaleFrom96Dpi(at.height),
+                 SWP_NOACTIVATE | (control_.visible() ? SWP_SHOWWINDOW : 0));
 }
 
 LRESULT ControlWindow::procedure(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -42,10 +46,16 @@ HFONT ControlWindow::font() const {
     return FontCache::instance().get(form ? form->font() : Font{});
 }
 
+// The form's window outlives the windows of its controls: its tool-tip is
+// looked up once.
 void ControlWindow::showHint() {
-    auto* root = dynamic_cast<FormWindow*>(fromHwnd(GetAncestor(hwnd(), GA_ROOT)));
-    if (root)
-        root->tooltip().set(hwnd(), utf8ToWide(control_.hint()));
+    if (!tooltip_) {
+        auto* root = dynamic_cast<FormWindow*>(fromHwnd(GetAncestor(hwnd(), GA_ROOT)));
+        if (!root)
+            return;
+        tooltip_ = &root->tooltip();
+    }
+    tooltip_->set(hwnd(), utf8ToWide(control_.hint()));
 }
 
 } // namespace tk

@@ -5,6 +5,8 @@
 
 namespace tk {
 
+class Tooltip;
+
 // The window of a control inside a form: a child window in the form's font
 // that tells its control when it gets the focus and shows its hint.
 class ControlWindow : public Win32Window {
@@ -14,8 +16,8 @@ public:
 
 protected:
     explicit ControlWindow(Control& control) : control_(control) {}
-    // Makes the child window at the control's bounds, hidden; the control
-    // shows it.
+    // Makes the child window at the control's bounds, on top of its
+    // siblings, enabled and shown as the control is.
     void createChild(const wchar_t* className, const wchar_t* baseClass, const std::string& text,
                      DWORD style, DWORD exStyle, HWND parent);
     LRESULT procedure(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -25,6 +27,7 @@ private:
     void showHint();
 
     Control& control_;
+    Tooltip* tooltip_ = nullptr;
 };
 
 } // namespace tk

@@ -26,6 +26,17 @@ EditWindow::EditWindow(Edit& edit, HWND parent) : ControlWindow(edit), edit_(edi
     SendMessageW(hwnd(), EM_SETLIMITTEXT, 0, 0);
 }
 
+// The text comes from the object: the change the edit then notifies is not
+// read back (a page switch sets 26 texts).
+void EditWindow::setText(const std::string& utf8) {
+    settingText_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{settingText_};
+    Win32Window::setText(utf8);
+}
+
 void EditWindow::changed(Aspect aspect) {
     if (aspect == Aspect::ReadOnly)
         SendMessageW(hwnd(), EM_SETREADONLY, edit_.readOnly(), 0);
@@ -78,7 +89,8 @@ LRESULT EditWindow::onColor(HDC dc) {
 }
 
 void EditWindow::onChange() {
-    edit_.textEdited(windowText(hwnd()));
+    if (!settingText_)
+        edit_.textEdited(windowText(hwnd()));
 }
 
 } // namespace tk

@@ -11,6 +11,7 @@ class EditWindow final : public ControlWindow {
 public:
     EditWindow(Edit& edit, HWND parent);
 
+    void setText(const std::string& utf8) override;
     void changed(Aspect aspect) override;
     bool notified(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
@@ -25,6 +26,7 @@ private:
     void onChange();
 
     Edit& edit_;
+    bool settingText_ = false;
 };
 
 } // namespace tk

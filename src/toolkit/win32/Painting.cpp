@@ -12,10 +12,10 @@ HBRUSH brushOf(SysColor color) {
 
 namespace {
 
-void line(HDC dc, int left, int top, int width, int height, COLORREF color) {
+// Fills with the DC brush, which the caller has selected, in the colour.
+void fill(HDC dc, int left, int top, int width, int height, COLORREF color) {
     SetDCBrushColor(dc, color);
-    RECT rect{left, top, left + width, top + height};
-    FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    PatBlt(dc, left, top, width, height, PATCOPY);
 }
 
 COLORREF pixelColor(Glyph::Pixel pixel) {
@@ -24,24 +24,46 @@ COLORREF pixelColor(Glyph::Pixel pixel) {
     return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
 }
 
+// Panels and glyphs are painted on every show: the brush is chosen once for
+// all their lines.
+class DcBrush {
+public:
+    explicit DcBrush(HDC dc) : dc_(dc), previous_(SelectObject(dc, GetStockObject(DC_BRUSH))) {}
+    ~DcBrush() { SelectObject(dc_, previous_); }
+    DcBrush(const DcBrush&) = delete;
+    DcBrush& operator=(const DcBrush&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
 } // namespace
 
 void frame3D(HDC dc, RECT& rect, COLORREF topLeft, COLORREF bottomRight) {
+    DcBrush brush(dc);
     int width = rect.right - rect.left;
     int height = rect.bottom - rect.top;
-    line(dc, rect.left, rect.top, width, 1, topLeft);
-    line(dc, rect.left, rect.top, 1, height, topLeft);
-    line(dc, rect.left, rect.bottom - 1, width, 1, bottomRight);
-    line(dc, rect.right - 1, rect.top, 1, height, bottomRight);
+    fill(dc, rect.left, rect.top, width, 1, topLeft);
+    fill(dc, rect.left, rect.top, 1, height, topLeft);
+    fill(dc, rect.left, rect.bottom - 1, width, 1, bottomRight);
+    fill(dc, rect.right - 1, rect.top, 1, height, bottomRight);
     InflateRect(&rect, -1, -1);
 }
 
+// A run of pixels of one colour in a row is one fill.
 void drawGlyph(HDC dc, const Glyph& glyph, int x, int y, int scale) {
+    DcBrush brush(dc);
     for (int row = 0; row < glyph.height(); ++row) {
-        for (int column = 0; column < glyph.width(); ++column) {
+        for (int column = 0; column < glyph.width();) {
             Glyph::Pixel pixel = glyph.pixel(column, row);
+            int end = column + 1;
+            while (end < glyph.width() && glyph.pixel(end, row) == pixel)
+                ++end;
             if (pixel != Glyph::kTransparent)
-                line(dc, x + column * scale, y + row * scale, scale, scale, pixelColor(pixel));
+                fill(dc, x + column * scale, y + row * scale, (end - column) * scale, scale,
+                     pixelColor(pixel));
+            column = end;
         }
     }
 }

@@ -30,13 +30,24 @@ TOOLINFOW Tooltip::infoFor(HWND tool, const wchar_t* text) const {
     return info;
 }
 
+// A tool is added once and then only given its new text: adding and
+// removing one subclasses the window and takes it back each time.
 void Tooltip::set(HWND tool, const std::wstring& text) {
     if (!tip_)
         return;
     TOOLINFOW info = infoFor(tool, text.c_str());
-    SendMessageW(tip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    if (!text.empty())
-        SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    auto message = [&](UINT msg) { SendMessageW(tip_, msg, 0, reinterpret_cast<LPARAM>(&info)); };
+    bool known = tools_.count(tool) != 0;
+    if (text.empty()) {
+        if (known)
+            message(TTM_DELTOOLW);
+        tools_.erase(tool);
+    } else if (known) {
+        message(TTM_UPDATETIPTEXTW);
+    } else {
+        message(TTM_ADDTOOLW);
+        tools_.insert(tool);
+    }
 }
 
 } // namespace tk

@@ -1,4 +1,5 @@
 #pragma once
+#include <set>
 #include <string>
 #include <windows.h>
 
@@ -22,6 +23,7 @@ private:
     TOOLINFOW infoFor(HWND tool, const wchar_t* text) const;
 
     HWND tip_;
+    std::set<HWND> tools_;
 };
 
 } // namespace tk

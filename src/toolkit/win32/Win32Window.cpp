@@ -14,8 +14,6 @@ namespace tk {
 
 namespace {
 
-constexpr const wchar_t* kObjectProperty = L"Lumaro.Tk.Window";
-
 // The system class procedure behind each superclass, by class atom.
 std::map<ATOM, WNDPROC>& superclasses() {
     static std::map<ATOM, WNDPROC> procedures;
@@ -53,7 +51,6 @@ Win32Window::~Win32Window() {
         return;
     // Nothing of this object may be reached while the window goes away.
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    RemovePropW(hwnd_, kObjectProperty);
     DestroyWindow(hwnd_);
 }
 
@@ -107,8 +104,18 @@ LRESULT Win32Window::classDefault(UINT msg, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcW(base_, hwnd_, msg, wParam, lParam);
 }
 
+// Asked for every notification a parent passes on: it reads only what the
+// process keeps itself (a window property is a round trip to the window
+// server under Wine). Our classes have our systemCall as their procedure,
+// and our windows keep their object in the user data.
 Win32Window* Win32Window::fromHwnd(HWND hwnd) {
-    return hwnd ? static_cast<Win32Window*>(GetPropW(hwnd, kObjectProperty)) : nullptr;
+    if (!hwnd || static_cast<ULONG_PTR>(GetClassLongPtrW(hwnd, GCLP_WNDPROC)) !=
+                     reinterpret_cast<ULONG_PTR>(systemCall))
+        return nullptr;
+    DWORD process = 0;
+    if (!GetWindowThreadProcessId(hwnd, &process) || process != GetCurrentProcessId())
+        return nullptr;
+    return reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 bool Win32Window::notified(UINT, WPARAM, LPARAM, LRESULT&) {
@@ -138,14 +145,12 @@ LRESULT CALLBACK Win32Window::systemCall(HWND hwnd, UINT msg, WPARAM wParam,
             reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
         creating->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
-        SetPropW(hwnd, kObjectProperty, creating);
     }
     auto* window = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!window)
         return CallWindowProcW(baseProcedureOf(hwnd), hwnd, msg, wParam, lParam);
     if (msg == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        RemovePropW(hwnd, kObjectProperty);
         window->hwnd_ = nullptr;
         return CallWindowProcW(window->base_, hwnd, msg, wParam, lParam);
     }
