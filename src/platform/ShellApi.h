@@ -32,7 +32,7 @@ constexpr unsigned kNifMessage = 0x1;
 constexpr unsigned kNifIcon = 0x2;
 constexpr unsigned kNifTip = 0x4;
 
-// Show commands, as ShellExecuteA and ShowWindow take them.
+// Show commands, as ShellExecuteA takes them.
 constexpr int kSwHide = 0;
 constexpr int kSwShowMaximized = 3;
 constexpr int kSwShow = 5;
@@ -53,9 +53,6 @@ public:
     virtual bool Shell_NotifyIconA(Dword message, NotifyIconDataA* data) = 0;
     virtual unsigned RegisterWindowMessageA(const char* name) = 0;
     virtual bool GetCursorPos(Point* point) = 0;
-    virtual bool SetForegroundWindow(Handle hwnd) = 0;
-    // True when the window was visible before the call.
-    virtual bool ShowWindow(Handle hwnd, int show) = 0;
 };
 
 // The real shell, defined by the Windows build (see Seam.h).

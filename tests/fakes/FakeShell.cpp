@@ -115,25 +115,6 @@ bool FakeShell::GetCursorPos(Point* point) {
     return true;
 }
 
-bool FakeShell::SetForegroundWindow(Handle hwnd) {
-    if (!enter("SetForegroundWindow") || !hwnd)
-        return false;
-    foreground_ = hwnd;
-    return true;
-}
-
-bool FakeShell::ShowWindow(Handle hwnd, int show) {
-    if (!enter("ShowWindow"))
-        return false;
-    shows_.push_back({hwnd, show});
-    bool wasVisible = isVisible(hwnd);
-    if (show == kSwHide)
-        visible_.erase(hwnd);
-    else
-        visible_.insert(hwnd);
-    return wasVisible;
-}
-
 Handle FakeShell::addWindow(const std::string& className, const std::string& title) {
     Handle hwnd = nextWindow_;
     nextWindow_ += 0x10;
@@ -145,7 +126,6 @@ void FakeShell::destroyWindow(Handle hwnd) {
     auto found = windows_.find(hwnd);
     if (found != windows_.end())
         found->second.destroyed = true;
-    visible_.erase(hwnd);
 }
 
 const FakeShell::Icon* FakeShell::icon(Handle hwnd, unsigned id) const {

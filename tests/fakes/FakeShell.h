@@ -34,10 +34,6 @@ public:
         platform::Handle icon = 0;
         std::string tip;
     };
-    struct Show {
-        platform::Handle hwnd = 0;
-        int show = 0;
-    };
 
     std::intptr_t ShellExecuteA(platform::Handle hwnd, const char* verb, const char* file,
                                 const char* params, const char* dir, int show) override;
@@ -47,8 +43,6 @@ public:
     bool Shell_NotifyIconA(platform::Dword message, platform::NotifyIconDataA* data) override;
     unsigned RegisterWindowMessageA(const char* name) override;
     bool GetCursorPos(platform::Point* point) override;
-    bool SetForegroundWindow(platform::Handle hwnd) override;
-    bool ShowWindow(platform::Handle hwnd, int show) override;
 
     // Windows other programs own; a destroyed one refuses posted messages.
     platform::Handle addWindow(const std::string& className, const std::string& title = "");
@@ -61,11 +55,8 @@ public:
 
     const std::vector<Launch>& launches() const { return launches_; }
     const std::vector<Post>& posts() const { return posts_; }
-    const std::vector<Show>& shows() const { return shows_; }
     const Icon* icon(platform::Handle hwnd, unsigned id) const;
     size_t iconCount() const { return icons_.size(); }
-    platform::Handle foreground() const { return foreground_; }
-    bool isVisible(platform::Handle hwnd) const { return visible_.count(hwnd) != 0; }
 
     void failFunction(const std::string& function) { failing_.insert(function); }
     void stopFailing() { failing_.clear(); }
@@ -93,10 +84,7 @@ private:
     std::map<std::string, unsigned> messages_; // by upper-case name
     std::vector<Launch> launches_;
     std::vector<Post> posts_;
-    std::vector<Show> shows_;
-    std::set<platform::Handle> visible_;
     platform::Point cursor_;
-    platform::Handle foreground_ = 0;
     std::intptr_t shellExecuteResult_ = 42;
     std::set<std::string> failing_;
     std::vector<std::string> calls_;

@@ -72,12 +72,6 @@ public:
             *point = Point{native.x, native.y};
         return ok;
     }
-    bool SetForegroundWindow(Handle hwnd) override {
-        return ::SetForegroundWindow(hwndOf(hwnd)) != FALSE;
-    }
-    bool ShowWindow(Handle hwnd, int show) override {
-        return ::ShowWindow(hwndOf(hwnd), show) != FALSE;
-    }
 };
 
 } // namespace
