@@ -33,11 +33,16 @@ export WINEPREFIX="${LUMARO_RUN_PREFIX:-$B/win/lumaro-prefix}"
 add_marlett "$WINEPREFIX"
 
 LUMARO_PID=
+lumaro_ended() { [ -z "$LUMARO_PID" ] || ! kill -0 "$LUMARO_PID" 2>/dev/null; }
 finish() {
     trap - EXIT INT TERM HUP
     [ -n "$LUMARO_PID" ] && kill "$LUMARO_PID" 2>/dev/null
     wineserver -k 2>/dev/null
-    [ -n "$LUMARO_PID" ] && wait "$LUMARO_PID" 2>/dev/null
+    # Polled, not waited for: after Ctrl+C has interrupted the wait below,
+    # bash can wait again for a Lumaro that has already ended and then block
+    # until some other child (the web server, which never ends by itself)
+    # does.
+    serve_wait 10 lumaro_ended
     stop_serving
     stop_display
 }
