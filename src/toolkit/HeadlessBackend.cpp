@@ -21,6 +21,7 @@ std::unique_ptr<WindowPeer> HeadlessBackend::createApplicationWindow(const std::
 }
 
 std::unique_ptr<WindowPeer> HeadlessBackend::createFormWindow(Form& form, platform::Handle owner) {
+    windowCreating();
     auto window = std::make_unique<HeadlessWindow>(*this, &form, owner);
     window->setRawHook([&form](unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
         std::intptr_t result = 0;
@@ -35,6 +36,7 @@ std::unique_ptr<WindowPeer> HeadlessBackend::createFormWindow(Form& form, platfo
 
 std::unique_ptr<HeadlessWindow> HeadlessBackend::childWindow(Control& control,
                                                              platform::Handle parent) {
+    windowCreating();
     auto window = std::make_unique<HeadlessWindow>(*this, &control, parent);
     window->setBounds(control.bounds());
     return window;

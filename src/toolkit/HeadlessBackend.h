@@ -71,6 +71,11 @@ public:
     void broughtToForeground(platform::Handle handle) { foreground_ = handle; }
     void focused(platform::Handle handle) { focus_ = handle; }
 
+protected:
+    // Before every window is made, forms' and controls' alike; a window that
+    // cannot be made throws from here.
+    virtual void windowCreating() {}
+
 private:
     struct Posted {
         platform::Handle window = 0;

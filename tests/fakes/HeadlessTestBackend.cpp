@@ -7,73 +7,11 @@
 
 #include <stdexcept>
 
-void HeadlessTestBackend::countCreation() {
+void HeadlessTestBackend::windowCreating() {
     if (creationsToFailure_ != 0 && --creationsToFailure_ == 0)
         throw std::runtime_error("The window cannot be created");
 }
 
-std::unique_ptr<tk::WindowPeer> HeadlessTestBackend::createFormWindow(tk::Form& form,
-                                                                      platform::Handle owner) {
-    countCreation();
-    return HeadlessBackend::createFormWindow(form, owner);
-}
-
-std::unique_ptr<tk::WindowPeer> HeadlessTestBackend::createPanelWindow(tk::Panel& panel,
-                                                                       platform::Handle parent) {
-    countCreation();
-    return HeadlessBackend::createPanelWindow(panel, parent);
-}
-
-std::unique_ptr<tk::WindowPeer> HeadlessTestBackend::createLabelWindow(tk::Label& label,
-                                                                       platform::Handle parent) {
-    countCreation();
-    return HeadlessBackend::createLabelWindow(label, parent);
-}
-
-std::unique_ptr<tk::WindowPeer> HeadlessTestBackend::createEditWindow(tk::Edit& edit,
-                                                                      platform::Handle parent) {
-    countCreation();
-    return HeadlessBackend::createEditWindow(edit, parent);
-}
-
-std::unique_ptr<tk::WindowPeer> HeadlessTestBackend::createButtonWindow(tk::Button& button,
-                                                                        platform::Handle parent) {
-    countCreation();
-    return HeadlessBackend::createButtonWindow(button, parent);
-}
-
-std::unique_ptr<tk::WindowPeer>
-HeadlessTestBackend::createGlyphButtonWindow(tk::GlyphButton& button, platform::Handle parent) {
-    countCreation();
-    return HeadlessBackend::createGlyphButtonWindow(button, parent);
-}
-
-std::unique_ptr<tk::WindowPeer>
-HeadlessTestBackend::createRadioButtonWindow(tk::RadioButton& button, platform::Handle parent) {
-    countCreation();
-    return HeadlessBackend::createRadioButtonWindow(button, parent);
-}
-
-std::unique_ptr<tk::WindowPeer>
-HeadlessTestBackend::createRadioGroupWindow(tk::RadioGroup& group, platform::Handle parent) {
-    countCreation();
-    return HeadlessBackend::createRadioGroupWindow(group, parent);
-}
-
-std::unique_ptr<tk::WindowPeer> HeadlessTestBackend::createUpDownWindow(tk::UpDown& upDown,
-                                                                        platform::Handle parent) {
-    countCreation();
-    return HeadlessBackend::createUpDownWindow(upDown, parent);
-}
-
-std::unique_ptr<tk::WindowPeer> HeadlessTestBackend::createImageWindow(tk::Image& image,
-                                                                       platform::Handle parent) {
-    countCreation();
-    return HeadlessBackend::createImageWindow(image, parent);
-}
-
-// As the Win32 backend does, the menu is followed by a null message to its
-// owner.
 int HeadlessTestBackend::trackPopupMenu(const tk::PopupMenu& menu, platform::Handle owner, int x,
                                         int y) {
     menusShown_.push_back({menu.name(), owner, x, y});

@@ -30,26 +30,6 @@ public:
     // loop delivers, as MessageBox does.
     using ErrorBoxDriver = std::function<void()>;
 
-    std::unique_ptr<tk::WindowPeer> createFormWindow(tk::Form& form,
-                                                     platform::Handle owner) override;
-    std::unique_ptr<tk::WindowPeer> createPanelWindow(tk::Panel& panel,
-                                                      platform::Handle parent) override;
-    std::unique_ptr<tk::WindowPeer> createLabelWindow(tk::Label& label,
-                                                      platform::Handle parent) override;
-    std::unique_ptr<tk::WindowPeer> createEditWindow(tk::Edit& edit,
-                                                     platform::Handle parent) override;
-    std::unique_ptr<tk::WindowPeer> createButtonWindow(tk::Button& button,
-                                                       platform::Handle parent) override;
-    std::unique_ptr<tk::WindowPeer> createGlyphButtonWindow(tk::GlyphButton& button,
-                                                            platform::Handle parent) override;
-    std::unique_ptr<tk::WindowPeer> createRadioButtonWindow(tk::RadioButton& button,
-                                                            platform::Handle parent) override;
-    std::unique_ptr<tk::WindowPeer> createRadioGroupWindow(tk::RadioGroup& group,
-                                                           platform::Handle parent) override;
-    std::unique_ptr<tk::WindowPeer> createUpDownWindow(tk::UpDown& upDown,
-                                                       platform::Handle parent) override;
-    std::unique_ptr<tk::WindowPeer> createImageWindow(tk::Image& image,
-                                                      platform::Handle parent) override;
     int trackPopupMenu(const tk::PopupMenu& menu, platform::Handle owner, int x, int y) override;
     void runModal(tk::Form& form) override;
     void errorBox(const std::string& text, const std::string& caption) override;
@@ -64,9 +44,10 @@ public:
     // The names of the forms shown modally, in order.
     const std::vector<std::string>& modalsShown() const { return modalsShown_; }
 
-private:
-    void countCreation();
+protected:
+    void windowCreating() override;
 
+private:
     std::vector<std::string> modalsShown_;
     std::vector<ErrorBox> errorBoxes_;
     std::vector<MenuShown> menusShown_;
