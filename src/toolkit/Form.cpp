@@ -93,9 +93,13 @@ void Form::setCaption(std::string utf8) {
         peer()->setText(caption_);
 }
 
+// Showing a hidden window raises it already; raising it again costs a
+// second trip to the window server on every show.
 void Form::show() {
-    setVisible(true);
-    bringToFront();
+    if (visible())
+        bringToFront();
+    else
+        setVisible(true);
     if (focused_ && focused_->canFocus())
         focused_->setFocus();
 }

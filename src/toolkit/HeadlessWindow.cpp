@@ -16,6 +16,13 @@ Form* HeadlessWindow::form() const {
     return control_ && control_->form() == control_ ? control_->form() : nullptr;
 }
 
+// A form shown comes to the front, as a window the system shows does.
+void HeadlessWindow::setVisible(bool visible) {
+    visible_ = visible;
+    if (visible && form())
+        backend_.raised(handle_);
+}
+
 void HeadlessWindow::bringToFront() {
     backend_.raised(handle_);
 }

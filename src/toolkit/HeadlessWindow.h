@@ -22,7 +22,7 @@ public:
     platform::Handle handle() const override { return handle_; }
     void setText(const std::string& utf8) override { text_ = utf8; }
     void setBounds(const Rect& at96Dpi) override { bounds_ = at96Dpi; }
-    void setVisible(bool visible) override { visible_ = visible; }
+    void setVisible(bool visible) override;
     void setEnabled(bool enabled) override { enabled_ = enabled; }
     void bringToFront() override;
     void setIcon(platform::Handle smallIcon, platform::Handle largeIcon) override {

@@ -83,6 +83,9 @@ TEST_F(ToolkitFormTest, ShowMakesTheWindowRaisesOnShowOnceAndBringsItToFront) {
     int shown = 0;
     form.onShow = [&] { ++shown; };
     form.show();
+    EXPECT_EQ(backend.frontWindow(), form.handle());
+    tk::Form other("DefineForm");
+    other.show();
     form.show();
     EXPECT_EQ(shown, 1);
     ASSERT_TRUE(form.handleAllocated());

@@ -98,6 +98,33 @@ TEST_F(ToolkitWin32Test, CaptionBoundsAndVisibilityReachTheWindow) {
     EXPECT_FALSE(IsWindowVisible(window));
 }
 
+namespace {
+
+bool isAbove(HWND upper, HWND lower) {
+    for (HWND window = GetWindow(lower, GW_HWNDPREV); window;
+         window = GetWindow(window, GW_HWNDPREV))
+        if (window == upper)
+            return true;
+    return false;
+}
+
+} // namespace
+
+// A first show raises the window without a separate raise; a show of a
+// visible window raises it.
+TEST_F(ToolkitWin32Test, ShowPutsTheFormAboveTheOthersFirstAndAgain) {
+    tk::Form& form = app.createForm<tk::Form>("DefineForm");
+    tk::Form& other = app.createForm<tk::Form>("AboutForm");
+    other.show();
+    form.show();
+    HWND window = hwndOf(form.handle()), otherWindow = hwndOf(other.handle());
+    EXPECT_TRUE(isAbove(window, otherWindow));
+    other.show();
+    EXPECT_TRUE(isAbove(otherWindow, window));
+    form.show();
+    EXPECT_TRUE(isAbove(window, otherWindow));
+}
+
 TEST_F(ToolkitWin32Test, HiddenFormReceivesTheTaskbarCreatedBroadcast) {
     UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
     ASSERT_NE(taskbarCreated, 0u);
