@@ -38,6 +38,8 @@ void LabelWindow::changed(Aspect aspect) {
 
 LRESULT LabelWindow::procedure(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+    case WM_ERASEBKGND:
+        return 1; // the paint fills the whole label
     case WM_PAINT:
         return onPaint();
     default:
