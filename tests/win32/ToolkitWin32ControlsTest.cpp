@@ -235,8 +235,9 @@ TEST_F(ToolkitWin32ControlsTest, GlyphButtonShowsItsPictureAndTheGreyOneWhenDisa
     glyph.setGlyph(tk::Glyph({"rrrr", "rrrr", "rrrr", "rrrr"}, {{'r', 0xFF0000}}));
     form.show();
     HWND window = hwnd(glyph);
-    auto centre = [&] {
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    auto centre = [&](HWND redrawn) {
+        RedrawWindow(redrawn, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        app.processMessages();
         HDC dc = GetDC(window);
         RECT client;
         GetClientRect(window, &client);
@@ -244,7 +245,8 @@ TEST_F(ToolkitWin32ControlsTest, GlyphButtonShowsItsPictureAndTheGreyOneWhenDisa
         ReleaseDC(window, dc);
         return colour;
     };
-    EXPECT_EQ(centre(), RGB(255, 0, 0));
+    EXPECT_EQ(centre(window), RGB(255, 0, 0));
+    EXPECT_EQ(centre(hwnd(form)), RGB(255, 0, 0)) << "the form's erase stays under its children";
     glyph.setEnabled(false);
-    EXPECT_EQ(centre(), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(centre(window), GetSysColor(COLOR_BTNSHADOW));
 }

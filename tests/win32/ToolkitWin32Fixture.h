@@ -30,12 +30,13 @@ protected:
     void TearDown() override { drainQueue(); }
 
     // Leaves no message, WM_QUIT included, for the next test. A window left
-    // to paint keeps giving WM_PAINT until it is validated.
+    // to paint keeps giving WM_PAINT; letting it paint, as a message loop
+    // does, ends that.
     static void drainQueue() {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_PAINT)
-                ValidateRect(message.hwnd, nullptr);
+                DispatchMessageW(&message);
         }
     }
 

@@ -28,8 +28,8 @@ Control* FormWindow::control() const {
 
 DWORD FormWindow::style() const {
     if (form_.borderStyle() == BorderStyle::Dialog)
-        return WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    return WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+        return WS_CAPTION | WS_SYSMENU;
+    return WS_OVERLAPPEDWINDOW;
 }
 
 DWORD FormWindow::exStyle() const {

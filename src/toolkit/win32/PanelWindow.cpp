@@ -22,7 +22,7 @@ void bevel(HDC dc, RECT& rect, Bevel kind) {
 } // namespace
 
 PanelWindow::PanelWindow(Panel& panel, HWND parent) : ControlWindow(panel), panel_(panel) {
-    createChild(L"TkPanel", nullptr, panel.caption(), WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, parent);
+    createChild(L"TkPanel", nullptr, panel.caption(), 0, WS_EX_CONTROLPARENT, parent);
 }
 
 void PanelWindow::setText(const std::string& utf8) {

@@ -8,8 +8,7 @@ namespace tk {
 
 RadioGroupWindow::RadioGroupWindow(RadioGroup& group, HWND parent)
     : ControlWindow(group), group_(group) {
-    createChild(L"TkRadioGroup", nullptr, group.caption(), WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
-                parent);
+    createChild(L"TkRadioGroup", nullptr, group.caption(), 0, WS_EX_CONTROLPARENT, parent);
 }
 
 void RadioGroupWindow::setText(const std::string& utf8) {
