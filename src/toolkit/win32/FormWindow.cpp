@@ -26,6 +26,9 @@ Control* FormWindow::control() const {
     return &form_;
 }
 
+// No WS_CLIPCHILDREN here or in panels, as in a dialog: a window that clips
+// its children has each of them erased as soon as it is shown, then painted
+// later with a second device context.
 DWORD FormWindow::style() const {
     if (form_.borderStyle() == BorderStyle::Dialog)
         return WS_CAPTION | WS_SYSMENU;
