@@ -3,7 +3,7 @@
 PACKAGES=(cmake ninja-build g++ libgtest-dev googletest clang libclang-rt-14-dev clang-format
     g++-mingw-w64-i686 wine wine32:i386 xvfb xdotool x11-utils imagemagick
     fonts-ipafont-gothic locales procps python3-xlib fonts-wine unzip tidy chromium x11vnc novnc
-    websockify python3 iproute2)
+    websockify python3 iproute2 xauth)
 
 missing_packages() {
     local p

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds Lumaro.exe (and the release zip) and starts it in a Wine virtual
 # desktop: on your X display when there is one; otherwise on a virtual one
-# (Xvfb), served to a browser on this machine only (VNC and noVNC on
-# 127.0.0.1). Lumaro runs until you choose "Exit" from its tray icon's menu
-# or press Ctrl+C; then everything this command started ends.
+# (Xvfb), served to your browser on this machine only (see
+# serve-display.sh). Lumaro runs until you choose "Exit" from its tray icon's
+# menu or press Ctrl+C (or the command gets TERM); then Lumaro is asked to
+# close, and everything this command started ends.
 # LUMARO_RUN_PREFIX names another Wine prefix to run in (the tests use it).
 set -u
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -34,9 +35,24 @@ add_marlett "$WINEPREFIX"
 
 LUMARO_PID=
 lumaro_ended() { [ -z "$LUMARO_PID" ] || ! kill -0 "$LUMARO_PID" 2>/dev/null; }
+# Asks Lumaro to close as its own Exit would (WM_CLOSE, so that a save in
+# progress ends first), and ends it only when it has not closed in time.
+close_lumaro() {
+    lumaro_ended && return 0
+    echo "Asking Lumaro to close ..."
+    setsid env "${WINE_ENV[@]}" timeout 10 wine taskkill /im Lumaro.exe </dev/null >/dev/null 2>&1
+    if serve_wait 5 lumaro_ended; then
+        echo "Lumaro closed."
+    else
+        echo "Lumaro did not close within 5 seconds: ending it."
+    fi
+}
 finish() {
-    trap - EXIT INT TERM HUP
-    [ -n "$LUMARO_PID" ] && kill "$LUMARO_PID" 2>/dev/null
+    # Further Ctrl+C or TERM must not cut the clean-up short: the servers
+    # would stay behind, listening.
+    trap '' INT TERM HUP
+    trap - EXIT
+    close_lumaro
     wineserver -k 2>/dev/null
     # Polled, not waited for: after Ctrl+C has interrupted the wait below,
     # bash can wait again for a Lumaro that has already ended and then block
@@ -47,7 +63,7 @@ finish() {
     stop_display
 }
 trap finish EXIT
-trap 'echo; echo "Interrupted: ending Lumaro."; exit 130' INT TERM HUP
+trap 'trap "" INT TERM HUP; echo; echo "Interrupted: ending Lumaro."; exit 130' INT TERM HUP
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     echo "Lumaro starts in the Wine desktop window on $DISPLAY."
@@ -55,7 +71,8 @@ else
     start_display || { echo "Could not start Xvfb" >&2; exit 1; }
     serve_display "$DISPLAY" "$B/logs/serve" || { echo "Could not serve the display" >&2; exit 1; }
     echo "No X display here: Lumaro runs on the virtual display $DISPLAY, which you can use"
-    echo "from a browser on this machine (VNC on 127.0.0.1:$VNC_PORT, noVNC on 127.0.0.1:$WEB_PORT):"
+    echo "from a browser on this machine (noVNC on 127.0.0.1:$WEB_PORT). The address holds this"
+    echo "run's password: it opens the desktop for you only, until this command ends."
     echo
     echo "    $VIEW_URL"
     echo
@@ -65,8 +82,10 @@ echo "double-click it for the definition window. Choose Exit from its menu (or p
 
 # From the exe's folder, so that "Help (html) ..." finds Lumaro.html. In the
 # background, so that Ctrl+C reaches our trap at once.
+# setsid: out of the terminal's process group, so that Ctrl+C reaches only
+# us and Lumaro is closed as above rather than cut off by the signal.
 cd "$B/win/bin"
-env "${WINE_ENV[@]}" wine Lumaro.exe &
+setsid env "${WINE_ENV[@]}" wine Lumaro.exe &
 LUMARO_PID=$!
 wait "$LUMARO_PID"
 status=$?

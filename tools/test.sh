@@ -81,15 +81,6 @@ format_check() {
     git ls-files '*.cpp' '*.h' | xargs -r clang-format --dry-run -Werror
 }
 
-start_xvfb() {
-    local file="$B/xvfb-display"
-    rm -f "$file"
-    Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$file" >/dev/null 2>&1 &
-    XVFB_PID=$!
-    for _ in $(seq 100); do [ -s "$file" ] && break; sleep 0.05; done
-    export DISPLAY=":$(cat "$file")"
-}
-
 # --- native
 if configure_and_build native -DCMAKE_BUILD_TYPE=Debug; then
     run_gtest native "$B/native/tests/unit_tests"
@@ -110,7 +101,7 @@ if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake"
     BUILD="$B/win" WORK="$B/win/work"
     . tests/wine/lib.sh
     make_template
-    start_xvfb
+    start_display
     export WINEPREFIX="$B/win/wine-run"
     rm -rf "$WINEPREFIX" && cp -a "$TEMPLATE" "$WINEPREFIX"
     run_gtest wine-unit env "${WINE_ENV[@]}" timeout 600 wine "$B/win/tests/unit_tests.exe"
@@ -122,8 +113,7 @@ if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake"
     run_gtest wine-unit-utf8 env "${WINE_ENV[@]}" timeout 300 wine "$B/win/tests/unit_tests_utf8.exe" \
         --gtest_filter='AnsiText*:*RegistryContract*'
     wineserver -k 2>/dev/null
-    kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
-    XVFB_PID=
+    stop_display
     unset DISPLAY
     for script in tests/wine/*.sh; do
         [ "$(basename "$script")" = lib.sh ] && continue
@@ -142,15 +132,14 @@ if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake"
     done
 
     echo "== benchmarks (figures, not tests)"
-    start_xvfb
+    start_display
     for bench in "$B"/win/tests/bench_registry.exe "$B"/win/tests/bench_execute.exe \
         "$B"/win/tests/bench_define.exe; do
         new_prefix "bench"
         env "${WINE_ENV[@]}" timeout 300 wine "$bench" 2>&1 | tr -d '\r'
         stop_wine
     done
-    kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
-    XVFB_PID=
+    stop_display
     unset DISPLAY
     zip=$(ls "$B"/win/Lumaro-*-win32.zip 2>/dev/null | head -1)
     echo "release: $(basename "$zip") $(stat -c %s "$zip" 2>/dev/null || echo '?') bytes," \

@@ -32,7 +32,7 @@ FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-
 
 
 class WebSocket:
-    def __init__(self, url):
+    def __init__(self, url, origin=None):
         rest = url.split("://", 1)[1]
         hostport, path = rest.split("/", 1)
         host, port = hostport.split(":")
@@ -40,7 +40,8 @@ class WebSocket:
         key = base64.b64encode(os.urandom(16)).decode()
         self.sock.sendall((f"GET /{path} HTTP/1.1\r\nHost: {hostport}\r\nUpgrade: websocket\r\n"
                            f"Connection: Upgrade\r\nSec-WebSocket-Key: {key}\r\n"
-                           "Sec-WebSocket-Version: 13\r\n\r\n").encode())
+                           + (f"Origin: {origin}\r\n" if origin else "")
+                           + "Sec-WebSocket-Version: 13\r\n\r\n").encode())
         answer = b""
         while b"\r\n\r\n" not in answer:
             chunk = self.sock.recv(4096)
@@ -51,9 +52,11 @@ class WebSocket:
             raise ConnectionError(answer.decode(errors="replace"))
         self.buffer = answer.split(b"\r\n\r\n", 1)[1]
 
-    def send(self, text):
-        data = text.encode()
-        header = bytearray([0x81])
+    def send(self, message):
+        """Sends text, or bytes as a binary message."""
+        binary = isinstance(message, bytes)
+        data = message if binary else message.encode()
+        header = bytearray([0x82 if binary else 0x81])
         if len(data) < 126:
             header.append(0x80 | len(data))
         elif len(data) < 65536:
@@ -72,7 +75,7 @@ class WebSocket:
         data, self.buffer = self.buffer[:count], self.buffer[count:]
         return data
 
-    def receive(self):
+    def receive(self, binary=False):
         message = b""
         while True:
             first, second = self._read(2)
@@ -89,7 +92,7 @@ class WebSocket:
                 continue
             message += payload
             if first & 0x80:
-                return message.decode()
+                return message if binary else message.decode()
 
 
 class DevTools:

@@ -2,9 +2,11 @@
 # tools/run.sh on a machine without an X display, as a person there uses
 # it: it prints the noVNC address, headless Chromium opens it with its
 # autoconnect parameters and shows the Wine desktop with Lumaro's tray icon
-# (the picture is kept), everything listens on 127.0.0.1 only, and when
-# Lumaro exits, or on Ctrl+C, everything run.sh started ends and nothing is
-# left listening.
+# (the picture is kept), everything listens on 127.0.0.1 only, and no one
+# else gets in: not another user's X client, not a page of another origin,
+# not a VNC client without the address's password. When Lumaro exits, or on
+# Ctrl+C (pressed twice, the second while run.sh cleans up), Lumaro is asked
+# to close, everything run.sh started ends and nothing is left listening.
 BUILD=$(realpath "${1:?windows build folder}")
 mkdir -p "${2:?scratch folder}"
 WORK=$(realpath "$2")
@@ -36,10 +38,13 @@ start_run() { # label
     set +m
     wait_for 180 grep -q 'vnc\.html' "$OUT" || { tail -n 20 "$OUT" >&2; return 1; }
     VIEW_URL=$(grep -o 'http://127\.0\.0\.1:[0-9]*/vnc\.html?[^ ]*' "$OUT" | head -1)
-    VNC_PORT=$(sed -n 's/.*VNC on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$OUT" | head -1)
     WEB_PORT=$(sed -n 's/.*noVNC on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$OUT" | head -1)
     export DISPLAY=$(sed -n 's/.*virtual display \(:[0-9]*\),.*/\1/p' "$OUT" | head -1)
-    [ -n "$VIEW_URL" ] && [ -n "$VNC_PORT" ] && [ -n "$WEB_PORT" ] && [ -n "$DISPLAY" ]
+    # Its servers, children of run.sh: as root we read the cookie file that
+    # run.sh's Xvfb was given, to drive the desktop as run.sh's own do.
+    SERVERS=$(pgrep -d ' ' -P "$RUN_PID" -x 'Xvfb|x11vnc|websockify')
+    export XAUTHORITY=$(pgrep -a -P "$RUN_PID" -x Xvfb | sed -n 's/.* -auth \([^ ]*\).*/\1/p')
+    [ -n "$VIEW_URL" ] && [ -n "$WEB_PORT" ] && [ -n "$DISPLAY" ] && [ -s "$XAUTHORITY" ]
 }
 run_ended() { ! kill -0 "$RUN_PID" 2>/dev/null; }
 run_status() { wait "$RUN_PID"; local status=$?; RUN_PID=; return $status; }
@@ -50,6 +55,25 @@ loopback_only() { # port
     [ -n "$addresses" ] && ! grep -qv '^127\.0\.0\.1:' <<<"$addresses"
 }
 nothing_listens() { local port; for port; do port_listening "$port" && return 1; done; true; }
+no_tcp_port_for() { # name of a child of run.sh
+    local pid
+    pid=$(pgrep -P "$RUN_PID" -x "$1") && ! ss -Hltnp | grep -q "pid=$pid,"
+}
+none_runs() { local pid; for pid; do kill -0 "$pid" 2>/dev/null && return 1; done; true; }
+# Another local user's X client, without our cookie, is refused by the server.
+x_refused_to_nobody() {
+    setpriv --reuid=nobody --regid=nogroup --clear-groups env -u XAUTHORITY HOME=/ \
+        xdpyinfo -display "$DISPLAY" 2>&1 | grep -q 'Authorization required'
+}
+# Read from a file, so that no command line of ours holds it either.
+secret_kept() {
+    local secret=${VIEW_URL##*#password=}
+    [[ "$VIEW_URL" == *"?"*"#password=$secret" ]] && [ ${#secret} = 8 ] || return 1
+    printf '%s\n' "$secret" >"$WORK/secret"
+    ! cat /proc/[0-9]*/cmdline 2>/dev/null | tr '\0' ' ' | grep -qFf "$WORK/secret" &&
+        ! grep -rqFf "$WORK/secret" "$BUILD/../logs/serve"
+}
+probe() { /usr/bin/python3 "$HERE/desktop_probe.py" "$WEB_PORT" "$1" 2>&1; }
 display_gone() { ! xdpyinfo -display "$1" >/dev/null 2>&1; }
 # No Lumaro.exe (nor its wine) runs in the folder run.sh starts it from.
 lumaro_gone() {
@@ -68,8 +92,14 @@ icon_drawn_in() { # png
 
 check "run.sh without a display prints the noVNC address" start_run exit
 check "Lumaro's icon appears on its virtual display" wait_for 60 icons_are 1
-check "VNC listens on 127.0.0.1 only" loopback_only "$VNC_PORT"
 check "noVNC's web server listens on 127.0.0.1 only" loopback_only "$WEB_PORT"
+check "x11vnc listens on no TCP port" no_tcp_port_for x11vnc
+check "another user's X client is refused by its display" x_refused_to_nobody
+check "a WebSocket from another web page's origin is refused" \
+    eval '[[ "$(probe http://127.0.0.1.example)" == "refused: HTTP/1.1 403"* ]]'
+check "from the page's own, VNC asks for the password (no security type None)" \
+    test "$(probe "http://127.0.0.1:$WEB_PORT")" = "security types: 2"
+check "the password is in the address's fragment, nowhere in a command line or a log" secret_kept
 import -window root "$WORK/display.png"
 # Screenshots until the bottom right of the page (taskbar and tray icon)
 # is the display's: the browser has connected and drawn the desktop.
@@ -88,19 +118,23 @@ choose_from_menu up return
 check "choosing Exit ends run.sh" wait_for 30 run_ended
 run_status
 check "with Lumaro's exit code 0" test $? = 0
-check "then nothing listens on the VNC and noVNC ports" nothing_listens "$VNC_PORT" "$WEB_PORT"
-check "and its virtual display is gone" display_gone "$DISPLAY"
+check "then nothing listens on the noVNC port" nothing_listens "$WEB_PORT"
+check "and its virtual display and servers are gone" eval 'display_gone "$DISPLAY" && none_runs $SERVERS'
 
-first_ports="$VNC_PORT $WEB_PORT"
+first_port=$WEB_PORT
 check "run.sh serves the desktop again on the next run" start_run interrupt
 wait_for 60 icons_are 1
 check "Lumaro runs from the build's bin folder" not lumaro_gone
-kill -INT -- "-$RUN_PID" # Ctrl+C in its terminal
-check "Ctrl+C ends run.sh" wait_for 30 run_ended
+# Ctrl+C in its terminal, and again while it cleans up.
+kill -INT -- "-$RUN_PID"
+wait_for 10 grep -q 'Asking Lumaro to close' "$OUT"
+kill -INT -- "-$RUN_PID"
+check "Ctrl+C twice ends run.sh" wait_for 30 run_ended
 run_status
 check "with the status of an interrupt" test $? = 130
-check "and leaves nothing listening" nothing_listens $first_ports "$VNC_PORT" "$WEB_PORT"
-check "its display gone" display_gone "$DISPLAY"
+check "after Lumaro closed when asked" grep -q '^Lumaro closed\.' "$OUT"
+check "and leaves nothing listening" nothing_listens $first_port "$WEB_PORT"
+check "its display and servers gone" eval 'display_gone "$DISPLAY" && none_runs $SERVERS'
 check "and no Lumaro running" lumaro_gone
 rm -rf "$WORK/profile"
 report

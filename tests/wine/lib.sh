@@ -96,11 +96,20 @@ pair_summary() { # folder column
 }
 
 # --- a virtual desktop on Xvfb
+# Only our own processes may use it: Xvfb asks every client for a cookie that
+# only our file (mode 600, named by XAUTHORITY) holds. Its entry is for any
+# display number (family and number wild), since Xvfb picks the number; in
+# "xauth nlist" form, the name MIT-MAGIC-COOKIE-1 in hex, the cookie to come.
 XVFB_PID=
+MIT_COOKIE_ENTRY="ffff 0000  0000  0012 4d49542d4d414749432d434f4f4b49452d31 0010"
 start_display() {
     local file="$WORK/display"
+    mkdir -p "$WORK"
     rm -f "$file"
-    Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$file" >/dev/null 2>&1 &
+    export XAUTHORITY="$WORK/display.xauth"
+    rm -f "$XAUTHORITY"
+    (umask 077 && echo "$MIT_COOKIE_ENTRY $(mcookie)" | xauth -q -f "$XAUTHORITY" nmerge - 2>/dev/null) || return 1
+    Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp -auth "$XAUTHORITY" 9>"$file" >/dev/null 2>&1 &
     XVFB_PID=$!
     wait_for 10 test -s "$file" || return 1
     export DISPLAY=":$(cat "$file")"
