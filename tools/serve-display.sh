@@ -65,7 +65,7 @@ serve_display() { # display logdir
         -passwdfile "rm:$SERVE_DIR/secret" -forever -shared -quiet </dev/null >"$logs/x11vnc.log" 2>&1 &
     VNC_PGID=$!
     serve_wait 20 socket_listening "$VNC_SOCKET" || { stop_serving; return 1; }
-    setsid python3 -c "$LISTEN_THEN_RUN" "$SERVE_DIR/port" websockify --inetd --web="$NOVNC_WEB" \
+    setsid /usr/bin/python3 -c "$LISTEN_THEN_RUN" "$SERVE_DIR/port" websockify --inetd --web="$NOVNC_WEB" \
         --unix-target="$VNC_SOCKET" --auth-plugin=ExpectOrigin --auth-source="http://127.0.0.1:{port}" \
         >"$logs/websockify.log" 2>&1 &
     WEB_PGID=$!
