@@ -81,9 +81,9 @@ echo "The tray icon is at the bottom right of the Wine desktop: right-click it f
 echo "double-click it for the definition window. Choose Exit from its menu (or press Ctrl+C) to quit."
 
 # From the exe's folder, so that "Help (html) ..." finds Lumaro.html. In the
-# background, so that Ctrl+C reaches our trap at once.
-# setsid: out of the terminal's process group, so that Ctrl+C reaches only
-# us and Lumaro is closed as above rather than cut off by the signal.
+# background, so that Ctrl+C reaches our trap at once; in a session of its
+# own, so that Ctrl+C reaches only us and Lumaro is asked to close as above
+# rather than cut off by the signal.
 cd "$B/win/bin"
 setsid env "${WINE_ENV[@]}" wine Lumaro.exe &
 LUMARO_PID=$!
