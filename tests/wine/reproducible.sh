@@ -21,11 +21,14 @@ trap 'rm -rf "$WORK/elsewhere"' EXIT
 (cd "$ROOT" && git ls-files -z --cached --others --exclude-standard |
     tar --null -T - --ignore-failed-read -cf - 2>/dev/null) | tar -xf - -C "$SRC"
 EPOCH=$(git -C "$ROOT" log -1 --format=%ct)
+# The build under test brought up to date first: its zip is dated with the
+# commit it was last built at.
 rebuild() {
-    cmake -S "$SRC" -B "$OTHER" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$SRC/cmake/mingw-i686.cmake" \
-        -DCMAKE_BUILD_TYPE=MinSizeRel >"$WORK/configure.log" 2>&1 &&
+    nice cmake --build "$BUILD" -j2 --target release >"$WORK/build-under-test.log" 2>&1 &&
+        cmake -S "$SRC" -B "$OTHER" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$SRC/cmake/mingw-i686.cmake" \
+            -DCMAKE_BUILD_TYPE=MinSizeRel >"$WORK/configure.log" 2>&1 &&
         SOURCE_DATE_EPOCH=$EPOCH nice cmake --build "$OTHER" -j2 --target release >"$WORK/build.log" 2>&1 ||
-        { tail -n 20 "$WORK/configure.log" "$WORK/build.log" >&2; return 1; }
+        { tail -n 20 "$WORK"/*.log >&2; return 1; }
 }
 check "the release builds from a copy of the sources in another folder" rebuild
 ZIP=$(basename "$(ls "$BUILD"/Lumaro-*-win32.zip | head -1)")
