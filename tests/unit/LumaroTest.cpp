@@ -149,8 +149,12 @@ TEST_F(LumaroTest, CommitWithoutChangesStillInstallsAndSaves) {
     start();
     os.registry.resetCalls();
     controller->commitDefinitions();
+    // The definition written beyond the stored one, "Count" switched, the
+    // definition copied to the front, "Count" set to 1, then flushed.
     const auto& calls = os.registry.calls();
-    EXPECT_EQ(std::count(calls.begin(), calls.end(), "RegSetValueExA"), 10);
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "RegSetValueExA"), 20);
+    EXPECT_EQ(calls.end()[-2], "RegFlushKey");
+    EXPECT_EQ(os.registry.subKeyNames(kListKey), std::vector<std::string>{"HotKey_0"});
     EXPECT_TRUE(controller->accessCtrl()->isRegistered('A', false, false, false));
 }
 

@@ -177,13 +177,18 @@ TEST_F(DefFormTest, TheCloseBoxHidesAndKeepsPendingEdits) {
 }
 
 TEST_F(DefFormTest, OkWhenTheSaveFailsShowsTheErrorKeepsTheInstallAndTheWindow) {
+    store("A", false, "a.exe");
     start();
     controller->showDefineWindow();
     edit('G').setText("g.exe");
     os.registry.failFunction("RegSetValueExA");
     form->OkButton.click();
     ASSERT_EQ(os.gui.errorBoxes().size(), 1u);
-    EXPECT_EQ(os.gui.errorBoxes()[0].text, "'Count' の設定に失敗しました");
+    // The first value of the new list that could not be written; nothing
+    // was committed.
+    EXPECT_EQ(os.gui.errorBoxes()[0].text, "'Key' の設定に失敗しました");
+    EXPECT_EQ(os.registry.dwordValue(kListKey, "Count"), 1u);
+    EXPECT_EQ(os.registry.subKeyNames(kListKey), std::vector<std::string>{"HotKey_0"});
     EXPECT_EQ(os.gui.errorBoxes()[0].caption, "Lumaro");
     ASSERT_NE(installed('G'), nullptr);
     EXPECT_TRUE(controller->accessCtrl()->isRegistered('G', false, false, false));
