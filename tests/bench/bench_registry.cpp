@@ -1,6 +1,7 @@
 // Save and load of a full list of 208 definitions through our classes,
 // against a plain loop that makes the same registry calls directly. The
 // ratio is our own overhead; the calls themselves are the same.
+#include "app/Lumaro.h"
 #include "model/HotKeyList.h"
 #include "model/QelRegistry.h"
 
@@ -14,7 +15,7 @@
 namespace {
 
 const char* const kComponents[] = {"Software", "QelApp", "Lumaro", "HotKeys"};
-const char* const kListKey = "Software\\QelApp\\Lumaro\\HotKeys";
+const char* const kListKey = Lumaro::kRegistryKey;
 constexpr int kItems = 208;
 
 double nowMs() {

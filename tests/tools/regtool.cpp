@@ -2,6 +2,7 @@
 // list and prints it, or loads it and saves it back as the controller does,
 // so that shell scripts can check the registry layout
 // with a client we did not write (reg.exe).
+#include "app/Lumaro.h"
 #include "model/HotKeyList.h"
 #include "model/QelRegistry.h"
 
@@ -11,7 +12,7 @@
 
 namespace {
 
-const char* const kListKey = "Software\\QelApp\\Lumaro\\HotKeys";
+const char* const kListKey = Lumaro::kRegistryKey;
 
 HotKey* make(char letter, bool ctrl, bool alt, bool shift) {
     auto* key = new HotKey();

@@ -1,3 +1,4 @@
+#include "StoredDefinitions.h"
 #include "fakes/FakeRegistry.h"
 #include "model/ERegistryException.h"
 #include "model/HotKeyList.h"
@@ -13,10 +14,10 @@
 
 namespace {
 
-const std::string kListKey = "Software\\QelApp\\Lumaro\\HotKeys";
+using stored::kListKey;
 
 std::string item(int i) {
-    return kListKey + "\\HotKey_" + std::to_string(i);
+    return stored::itemKey(i);
 }
 
 class HotKeyListStorage : public ::testing::Test {
@@ -53,11 +54,7 @@ protected:
     }
 
     void seedItem(int i, const std::string& letter, const std::string& command) {
-        fake.setString(item(i), "Key", letter);
-        fake.setDword(item(i), "Ctrl", 0);
-        fake.setDword(item(i), "Alt", 0);
-        fake.setDword(item(i), "Shift", 0);
-        fake.setString(item(i), "Command", command);
+        stored::storeItem(fake, i, letter, false, command);
     }
 };
 

@@ -1,4 +1,5 @@
 #include "app/Lumaro.h"
+#include "StoredDefinitions.h"
 #include "app/HotKeyAccessCtrl.h"
 #include "fakes/FakeSystem.h"
 #include "model/ERegistryException.h"
@@ -20,11 +21,11 @@
 
 namespace {
 
-const std::string kListKey = "Software\\QelApp\\Lumaro\\HotKeys";
+using stored::kListKey;
 constexpr unsigned kWin = 8, kCtrl = 2;
 
 std::string item(int i) {
-    return kListKey + "\\HotKey_" + std::to_string(i);
+    return stored::itemKey(i);
 }
 
 class LumaroTest : public ::testing::Test {
@@ -41,16 +42,8 @@ protected:
 
     void store(int i, const std::string& letter, bool ctrl, const std::string& command,
                std::uint32_t extra = 0) {
-        os.registry.setString(item(i), "Key", letter);
-        os.registry.setDword(item(i), "Ctrl", ctrl);
-        os.registry.setDword(item(i), "Alt", 0);
-        os.registry.setDword(item(i), "Shift", 0);
-        os.registry.setString(item(i), "Command", command);
-        os.registry.setString(item(i), "Directory", "");
-        os.registry.setString(item(i), "Parameters", "");
-        os.registry.setDword(item(i), "Extra", extra);
-        os.registry.setDword(item(i), "ShowCmd", 5);
-        os.registry.setDword(kListKey, "Count", static_cast<std::uint32_t>(i + 1));
+        stored::storeItem(os.registry, i, letter, ctrl, command, extra);
+        stored::storeCount(os.registry, i + 1);
     }
 
     // The controller as the entry point makes it: owned by its tray window.

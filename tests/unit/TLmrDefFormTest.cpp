@@ -1,4 +1,5 @@
 #include "ui/TLmrDefForm.h"
+#include "StoredDefinitions.h"
 #include "app/HotKeyAccessCtrl.h"
 #include "app/Lumaro.h"
 #include "fakes/FakeSystem.h"
@@ -12,7 +13,7 @@
 
 namespace {
 
-const std::string kListKey = "Software\\QelApp\\Lumaro\\HotKeys";
+using stored::kListKey;
 constexpr unsigned kWin = 8, kCtrl = 2;
 
 // The whole program on the faked OS, with the definition window at hand.
@@ -20,15 +21,8 @@ class DefFormTest : public ::testing::Test {
 protected:
     void store(const std::string& letter, bool ctrl, const std::string& command,
                std::uint32_t extra = 0) {
-        std::string key = kListKey + "\\HotKey_" + std::to_string(stored);
-        os.registry.setString(key, "Key", letter);
-        os.registry.setDword(key, "Ctrl", ctrl);
-        os.registry.setDword(key, "Alt", 0);
-        os.registry.setDword(key, "Shift", 0);
-        os.registry.setString(key, "Command", command);
-        os.registry.setDword(key, "Extra", extra);
-        os.registry.setDword(key, "ShowCmd", 5);
-        os.registry.setDword(kListKey, "Count", static_cast<std::uint32_t>(++stored));
+        stored::storeItem(os.registry, storedCount, letter, ctrl, command, extra);
+        stored::storeCount(os.registry, ++storedCount);
     }
     // As the entry point does it.
     void start() {
@@ -52,7 +46,7 @@ protected:
     FakeSystem os;
     Lumaro* controller = nullptr;
     TLmrDefForm* form = nullptr;
-    int stored = 0;
+    int storedCount = 0;
 };
 
 } // namespace
