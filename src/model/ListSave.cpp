@@ -64,7 +64,8 @@ void ListSave::inspect() {
         // A distrusted count reads the keys below it that exist: brought
         // down to them first, it reads the same and leaves room beyond.
         storedEnd_ = layout.lastBelow(layout.count()) + 1;
-        normalizedCount_ = storedEnd_;
+        if (storedEnd_ != layout.count())
+            normalizedCount_ = storedEnd_;
         firstFree_ = storedEnd_ == 0 ? 1 : storedEnd_;
     }
     readStored();
