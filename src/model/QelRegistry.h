@@ -65,6 +65,9 @@ public:
     // for a reported size taken from the UTF-16 data, yet a buffer a 32-bit
     // process can always afford.
     static constexpr size_t kMaxTextBytes = size_t{16} << 20;
+    // The most UTF-16 units an edit lets in: their text fits in kMaxTextBytes
+    // in any ANSI code page (UTF-8 takes at most 3 bytes a unit).
+    static constexpr size_t kMaxTextUnits = kMaxTextBytes / 3;
 
 private:
     platform::RegHandle baseFor(bool absolute) const;

@@ -4,6 +4,7 @@
 #include "app/Lumaro.h"
 #include "fakes/FakeSystem.h"
 #include "model/HotKeyList.h"
+#include "model/QelRegistry.h"
 #include "toolkit/Application.h"
 #include "ui/LmrDisplayer.h"
 #include "ui/LmrTrayWindow.h"
@@ -168,6 +169,23 @@ TEST_F(DefFormTest, TheCloseBoxHidesAndKeepsPendingEdits) {
     EXPECT_EQ(installed('F'), nullptr);
     controller->showDefineWindow();
     EXPECT_EQ(edit('F').text(), "f.exe");
+}
+
+// Every field takes what the save can write and the load read back: typing
+// stops at the bound, which the rows and the dialog's text fields share.
+TEST_F(DefFormTest, TextFieldsTakeNoMoreThanTheStorageBound) {
+    start();
+    const size_t bound = QelRegistry::kMaxTextUnits;
+    edit('G').setText(std::string(bound - 1, 'g'));
+    edit('G').typeChar('h');
+    edit('G').typeChar('i');
+    EXPECT_EQ(edit('G').text().size(), bound);
+    EXPECT_EQ(edit('G').text().back(), 'h');
+    TLmrDefParamsForm& params = *form->params();
+    for (tk::Edit* field :
+         {static_cast<tk::Edit*>(&params.ExecCmdEdit), &params.ExecDirEdit, &params.ExecParamEdit})
+        EXPECT_EQ(field->maxLength(), bound) << field->name();
+    EXPECT_EQ(edit('Z').maxLength(), bound);
 }
 
 TEST_F(DefFormTest, OkWhenTheSaveFailsShowsTheErrorKeepsTheInstallAndTheWindow) {
