@@ -111,12 +111,12 @@ lumaro_gone() { ! pgrep -f 'Lumaro.exe' >/dev/null; }
 # Starts Lumaro over 208 stored definitions and shows its definition window
 # (a double click on a desktop just started is now and then lost).
 start_over_full() {
-    local attempt
+    local _
     stop_wine
     w "$REGTOOL" save-full
     start_lumaro RUN
     wait_for 30 icons_are 1 || return 1
-    for attempt in 1 2 3; do
+    for _ in 1 2 3; do
         sleep 0.5
         click_at "$(icon_x)" 758 1 2
         wait_for 5 def_visible && return 0
