@@ -180,6 +180,7 @@ const std::vector<Change>& changes() {
          [](FakeRegistry& f) {
              seedList(f, kFive);
              f.setString(kListKey, "Count", "five");
+             stored::storeItem(f, 7, "Y", false, "beyond the gap");
          },
          {{'C', false, "c"}, {'B', false, "b"}}},
         {"distrusted count",
