@@ -11,68 +11,43 @@
 
 #include <memory>
 
-Lumaro::Lumaro() {
-    try {
-        build();
-    } catch (...) {
-        abandon();
-        throw;
-    }
-}
-
 // The order matters: the tray form must be the first form (the main form),
-// and the registration needs its window.
-void Lumaro::build() {
-    trayWindow_ = new LmrTrayWindow(this);
-    aboutBox_ = new LmrAboutBox(this);
-    accessCtrl_ = new HotKeyAccessCtrl(trayWindow_->windowHandle(), kAtomPrefix);
-    displayer_ = new LmrDisplayer(this);
+// and the registration needs its window. A failed start is shown in an error
+// box, whose message loop would deliver a click on the icon or a hotkey to
+// what was built so far: it is all taken down before the failure leaves, the
+// hotkeys and atoms given back and the tray form left inert.
+Lumaro::Lumaro() : startingTray_(new LmrTrayWindow(this)) {
+    trayWindow_ = startingTray_.get();
+    aboutBox_ = std::make_unique<LmrAboutBox>(this);
+    accessCtrl_ = std::make_unique<HotKeyAccessCtrl>(trayWindow_->windowHandle(), kAtomPrefix);
+    displayer_ = std::make_unique<LmrDisplayer>(this);
     std::unique_ptr<HotKeyList> stored(loadHotKeyList());
     setHotKeyList(stored.get());
     trayWindow_->ownerStarted();
+    startingTray_.release();
 }
 
-// A failed start is shown in an error box, whose message loop would deliver
-// a click on the icon or a hotkey to what was built so far: take it all down
-// first, give the hotkeys and atoms back, and leave the tray form inert.
-void Lumaro::abandon() noexcept {
-    delete displayer_;
-    displayer_ = nullptr;
-    delete aboutBox_;
-    aboutBox_ = nullptr;
-    delete accessCtrl_;
-    accessCtrl_ = nullptr;
-    delete hotKeyList_;
-    hotKeyList_ = nullptr;
-    if (trayWindow_) {
-        trayWindow_->abandonOwner();
-        delete trayWindow_;
-        trayWindow_ = nullptr;
-    }
+void Lumaro::AbandonTray::operator()(LmrTrayWindow* tray) const noexcept {
+    tray->abandonOwner();
+    delete tray;
 }
 
 Lumaro::~Lumaro() {
     HotKeyList none;
     setHotKeyList(&none);
-    delete aboutBox_;
-    aboutBox_ = nullptr;
-    delete displayer_;
-    displayer_ = nullptr;
-    delete hotKeyList_;
-    hotKeyList_ = nullptr;
-    delete accessCtrl_;
-    accessCtrl_ = nullptr;
+    aboutBox_.reset();
+    displayer_.reset();
+    hotKeyList_.reset();
+    accessCtrl_.reset();
 }
 
 // The copy is made before the old list goes: a copy that fails leaves the
 // installed definitions as they were.
 void Lumaro::setHotKeyList(const HotKeyList* list) {
-    auto* copy = new HotKeyList(list);
-    delete hotKeyList_;
-    hotKeyList_ = copy;
-    accessCtrl_->synchronize(hotKeyList_);
+    hotKeyList_ = std::make_unique<HotKeyList>(list);
+    accessCtrl_->synchronize(hotKeyList_.get());
     if (displayer_)
-        displayer_->setHotKeyList(hotKeyList_);
+        displayer_->setHotKeyList(hotKeyList_.get());
 }
 
 // Re-registers before saving, so that a definition whose combination cannot
@@ -86,9 +61,9 @@ void Lumaro::commitDefinitions() {
 HotKeyList* Lumaro::loadHotKeyList() {
     QelRegistry registry;
     registry.openPath(kRegistryKey);
-    auto* list = new HotKeyList();
+    auto list = std::make_unique<HotKeyList>();
     list->load(kItemName, registry);
-    return list;
+    return list.release();
 }
 
 void Lumaro::saveHotKeyList(const HotKeyList* list) {

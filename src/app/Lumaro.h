@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 
 class HotKeyAccessCtrl;
 class HotKeyList;
@@ -16,7 +17,7 @@ public:
     Lumaro(const Lumaro&) = delete;
     Lumaro& operator=(const Lumaro&) = delete;
 
-    HotKeyAccessCtrl* accessCtrl() const { return accessCtrl_; }
+    HotKeyAccessCtrl* accessCtrl() const { return accessCtrl_.get(); }
     void commitDefinitions();
     void setHotKeyList(const HotKeyList* list);
     void executeHotKey(char letter, bool ctrl, bool alt, bool shift);
@@ -25,10 +26,10 @@ public:
     void showDefineWindow();
     void showAboutBox();
 
-    const HotKeyList* hotKeyList() const { return hotKeyList_; }
+    const HotKeyList* hotKeyList() const { return hotKeyList_.get(); }
     LmrTrayWindow* trayWindow() const { return trayWindow_; }
-    LmrDisplayer* displayer() const { return displayer_; }
-    LmrAboutBox* aboutBox() const { return aboutBox_; }
+    LmrDisplayer* displayer() const { return displayer_.get(); }
+    LmrAboutBox* aboutBox() const { return aboutBox_.get(); }
 
     static constexpr const char* kTitle = "Lumaro";
     static constexpr const char* kAtomPrefix = "Lumaro";
@@ -36,14 +37,22 @@ public:
     static constexpr const char* kItemName = "HotKey";
 
 private:
-    void build();
-    void abandon() noexcept;
+    // Takes down the tray window of a start that failed: the window first
+    // forgets its owner, which is being taken down already.
+    struct AbandonTray {
+        void operator()(LmrTrayWindow* tray) const noexcept;
+    };
+
     void launch(const class HotKey& key);
     void postShellHotKey(int id);
 
-    LmrDisplayer* displayer_ = nullptr;
-    HotKeyList* hotKeyList_ = nullptr;
-    HotKeyAccessCtrl* accessCtrl_ = nullptr;
+    // In the order they are built: when the start fails, what was built goes
+    // in reverse order, as the members of an object not made go. Once
+    // started, the tray window owns the controller instead.
     LmrTrayWindow* trayWindow_ = nullptr;
-    LmrAboutBox* aboutBox_ = nullptr;
+    std::unique_ptr<LmrTrayWindow, AbandonTray> startingTray_;
+    std::unique_ptr<LmrAboutBox> aboutBox_;
+    std::unique_ptr<HotKeyAccessCtrl> accessCtrl_;
+    std::unique_ptr<LmrDisplayer> displayer_;
+    std::unique_ptr<HotKeyList> hotKeyList_;
 };

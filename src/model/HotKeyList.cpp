@@ -1,5 +1,7 @@
 #include "model/HotKeyList.h"
 
+#include <memory>
+
 HotKeyList::HotKeyList(const HotKeyList* source) {
     if (!source)
         return;
@@ -46,4 +48,26 @@ HotKey* HotKeyList::find(const HotKey* like) const {
 
 int HotKeyList::createItem() {
     return addItem(new HotKey());
+}
+
+std::unique_ptr<QelRegistrySerializableList> HotKeyList::createList() const {
+    return std::make_unique<HotKeyList>();
+}
+
+void HotKeyList::addCancellations(const QelRegistrySerializableList& stored,
+                                  QelRegistrySerializableList& into) const {
+    const auto& old = static_cast<const HotKeyList&>(stored);
+    auto& out = static_cast<HotKeyList&>(into);
+    HotKeyList kept(this);
+    for (int i = 0; i < old.count(); ++i) {
+        const HotKey* item = old.at(i);
+        if (item->isEmptyDefinition() || kept.indexOf(item) >= 0 || out.indexOf(item) >= 0)
+            continue;
+        // Not through addOrReplace, which keeps no empty definition.
+        HotKey* empty = out.at(out.createItem());
+        empty->setKeyLetter(item->keyLetter());
+        empty->setCtrl(item->ctrl());
+        empty->setAlt(item->alt());
+        empty->setShift(item->shift());
+    }
 }

@@ -17,4 +17,9 @@ public:
     int indexOf(const HotKey* like) const;
     HotKey* find(const HotKey* like) const;
     int createItem() override;
+    std::unique_ptr<QelRegistrySerializableList> createList() const override;
+    // An empty definition of each combination `stored` defines and this list
+    // does not.
+    void addCancellations(const QelRegistrySerializableList& stored,
+                          QelRegistrySerializableList& into) const override;
 };

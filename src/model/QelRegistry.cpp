@@ -155,8 +155,10 @@ std::string QelRegistry::readString(const std::string& name) {
             wanted = std::min(std::max<size_t>(size, buffer.size() * 2), kMaxTextBytes);
             continue;
         }
-        if (rc != kErrorSuccess)
+        if (rc != kErrorSuccess) {
+            noteFailedRead(rc, name);
             return std::string();
+        }
         if (!isText(type))
             throw wrongType(name);
         size_t length = std::min<size_t>(size, buffer.size());
@@ -179,6 +181,8 @@ int QelRegistry::readInteger(const std::string& name) {
     long rc = registryApi().RegQueryValueExA(current_, name.c_str(), nullptr, &type, bytes, &size);
     if (rc == kErrorMoreData && type != kRegNone && type != kRegDword)
         throw wrongType(name);
+    if (rc != kErrorSuccess && rc != kErrorMoreData)
+        noteFailedRead(rc, name);
     if (rc != kErrorSuccess || size > sizeof bytes)
         throw readFailed(name);
     if (type != kRegDword)
@@ -201,6 +205,9 @@ void QelRegistry::writeValue(const std::string& name, Dword type, const unsigned
 }
 
 void QelRegistry::writeString(const std::string& name, const std::string& text) {
+    // What the load would refuse is not written: every text stored loads.
+    if (text.size() > kMaxTextBytes)
+        throw writeFailed(name);
     writeValue(name, kRegSz, reinterpret_cast<const unsigned char*>(text.data()), text.size());
 }
 
@@ -210,6 +217,56 @@ void QelRegistry::writeInteger(const std::string& name, int value) {
         static_cast<unsigned char>(bits), static_cast<unsigned char>(bits >> 8),
         static_cast<unsigned char>(bits >> 16), static_cast<unsigned char>(bits >> 24)};
     writeValue(name, kRegDword, bytes, sizeof bytes);
+}
+
+ERegistryException QelRegistry::writeError(const std::string& name) {
+    return writeFailed(name);
+}
+
+ERegistryException QelRegistry::readError(const std::string& name) {
+    return readFailed(name);
+}
+
+void QelRegistry::noteFailedRead(long rc, const std::string& name) {
+    if (rc != kErrorFileNotFound && unsure_.empty())
+        unsure_ = name.empty() ? std::string("(default)") : name;
+}
+
+bool QelRegistry::openChild(const QelRegistry& parent, const std::string& name, bool canCreate) {
+    if (current_ != 0 || parent.current_ == 0)
+        return false;
+    RegHandle key = 0;
+    long rc;
+    if (canCreate) {
+        Dword disposition = 0;
+        rc = registryApi().RegCreateKeyExA(parent.current_, name.c_str(), 0, nullptr,
+                                           kRegOptionNonVolatile, kKeyAllAccess, nullptr, &key,
+                                           &disposition);
+    } else {
+        rc = registryApi().RegOpenKeyExA(parent.current_, name.c_str(), 0, kKeyAllAccess, &key);
+    }
+    if (rc != kErrorSuccess || key == 0) {
+        noteFailedRead(rc, name);
+        return false;
+    }
+    current_ = key;
+    currentPath_ = parent.currentPath_ + "\\" + name;
+    path_ = parent.path_ + "\\" + name;
+    return true;
+}
+
+bool QelRegistry::removeKey(const std::string& name) {
+    if (current_ == 0)
+        return false;
+    long rc = registryApi().RegDeleteKeyA(current_, name.c_str());
+    if (rc == kErrorSuccess || rc == kErrorFileNotFound)
+        return true;
+    return deleteKey(name);
+}
+
+void QelRegistry::flush() {
+    if (current_ != 0)
+        registryApi().RegFlushKey(current_);
 }
 
 bool QelRegistry::deleteKey(const std::string& name) {
@@ -257,8 +314,10 @@ int QelRegistry::listSubKeys(std::vector<std::string>& names) {
     Dword subKeys = 0, maxLength = 0;
     if (registryApi().RegQueryInfoKeyA(current_, nullptr, nullptr, nullptr, &subKeys, &maxLength,
                                        nullptr, nullptr, nullptr, nullptr, nullptr,
-                                       nullptr) != kErrorSuccess)
+                                       nullptr) != kErrorSuccess) {
+        noteFailedRead(kErrorAccessDenied, "Count");
         return -1;
+    }
     try {
         std::vector<char> buffer(std::min<size_t>(maxLength, kLongestKeyName) * kBytesPerCharacter +
                                  1);
@@ -276,10 +335,13 @@ int QelRegistry::listSubKeys(std::vector<std::string>& names) {
                 break;
             if (rc == kErrorSuccess)
                 names.emplace_back(buffer.data(), std::min<size_t>(length, buffer.size()));
+            else
+                noteFailedRead(kErrorAccessDenied, "Count");
             ++i;
         }
     } catch (const std::bad_alloc&) {
         names.clear();
+        noteFailedRead(kErrorAccessDenied, "Count");
         return -1;
     }
     return static_cast<int>(std::min<Dword>(subKeys, 0x7FFFFFFF));

@@ -28,6 +28,7 @@ public:
                                Dword* reserved, char* keyClass, Dword* classSize,
                                void* lastWriteTime) = 0;
     virtual long RegDeleteKeyA(RegHandle key, const char* subKey) = 0;
+    virtual long RegFlushKey(RegHandle key) = 0;
 };
 
 // The real registry, defined by the Windows build (see Seam.h).

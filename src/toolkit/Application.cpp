@@ -129,10 +129,17 @@ void Application::removeForm(Form& form) {
         mainForm_ = nullptr;
 }
 
+// A form whose create handler failed is half made: it goes, and the failure
+// goes on to whoever asked for it (at start-up, the start, which then ends).
 void Application::adopt(std::unique_ptr<Form> form) {
     Form& adopted = *form;
     owned_.push_back(std::move(form));
-    adopted.formCreated();
+    try {
+        adopted.formCreated();
+    } catch (...) {
+        destroyForm(adopted);
+        throw;
+    }
 }
 
 } // namespace tk

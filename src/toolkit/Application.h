@@ -33,7 +33,8 @@ public:
     const std::vector<Form*>& forms() const { return forms_; }
     Form* findForm(std::string_view name) const;
 
-    // Constructs a form the application owns and raises its onCreate.
+    // Constructs a form the application owns and raises its onCreate; what
+    // escapes the handler escapes here, and no form is left.
     template <class T, class... Args> T& createForm(Args&&... args);
     // Frees a form made by createForm; any other form is left alone.
     void destroyForm(Form& form);

@@ -16,7 +16,20 @@ void eraseLastCharacter(std::string& utf8) {
         utf8.pop_back();
 }
 
+std::size_t utf16Length(const std::string& utf8) {
+    std::size_t units = 0;
+    for (unsigned char c : utf8)
+        units += (c & 0xC0) != 0x80 ? (c >= 0xF0 ? 2 : 1) : 0;
+    return units;
+}
+
 } // namespace
+
+void Edit::setMaxLength(std::size_t units) {
+    maxLength_ = units;
+    if (peer())
+        peer()->changed(Aspect::Limit);
+}
 
 Edit::Edit(std::string name, Control& parent) : Control(std::move(name), &parent) {
     setVisible(true);
@@ -75,7 +88,7 @@ void Edit::insert(char32_t key) {
     std::string text = text_;
     if (key == kCharBackspace)
         eraseLastCharacter(text);
-    else if (key >= 0x20)
+    else if (key >= 0x20 && (maxLength_ == 0 || utf16Length(text + utf8Of(key)) <= maxLength_))
         text += utf8Of(key);
     else
         return;

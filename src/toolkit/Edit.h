@@ -25,6 +25,11 @@ public:
     void setAnsiText(std::string ansi);
     std::string ansiText() const;
 
+    // The most UTF-16 units typing or pasting can bring the text to (0: the
+    // most the system's edit takes). Text the program sets is not cut.
+    std::size_t maxLength() const { return maxLength_; }
+    void setMaxLength(std::size_t units);
+
     bool readOnly() const { return readOnly_; }
     void setReadOnly(bool readOnly);
     SysColor color() const { return color_; }
@@ -65,6 +70,7 @@ private:
 
     std::string text_;
     std::optional<AnsiOrigin> origin_;
+    std::size_t maxLength_ = 0;
     bool readOnly_ = false;
     SysColor color_ = SysColor::Window;
     UpDown* upDown_ = nullptr;

@@ -90,7 +90,8 @@ public:
     virtual bool beforeToolkit(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
                                std::intptr_t& result);
 
-    // Raised by Application::createForm once the form is constructed.
+    // Raised by Application::createForm once the form is constructed. What
+    // escapes it goes to whoever asked for the form, which is then not made.
     std::function<void()> onCreate;
     std::function<void()> onShow;
     std::function<void(CloseAction&)> onClose;
@@ -102,7 +103,10 @@ protected:
 private:
     friend class Application;
     friend class Control;
-    void formCreated() { raise(onCreate); }
+    void formCreated() {
+        if (onCreate)
+            onCreate();
+    }
     void setFocusedControl(Control* control) { focused_ = control; }
     void forget(Control& control);
     void pressEnter();

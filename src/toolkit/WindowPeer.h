@@ -10,7 +10,7 @@ namespace tk {
 // control when told that it changed.
 enum class IconSize { Small, Large };
 
-enum class Aspect { Look, ReadOnly, Color, Checked, Range, Position, Hint, Default };
+enum class Aspect { Look, ReadOnly, Color, Checked, Range, Position, Hint, Default, Limit };
 
 // The realized window of a control: what the portable object asks of it.
 class WindowPeer {

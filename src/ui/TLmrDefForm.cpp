@@ -1,6 +1,7 @@
 #include "ui/TLmrDefForm.h"
 
 #include "model/HotKey.h"
+#include "model/QelRegistry.h"
 #include "toolkit/AnsiText.h"
 #include "toolkit/Application.h"
 #include "ui/LmrDisplayer.h"
@@ -74,6 +75,7 @@ void TLmrDefForm::layoutRow(int i) {
     auto& edit = KeyEdit[i] = std::make_unique<TQelEdit>(letterName("KeyEdit", i), *panel);
     edit->setBounds({20, 4, 230, 20});
     edit->setTabOrder(0);
+    edit->setMaxLength(QelRegistry::kMaxTextUnits);
     edit->OnDropFiles = [this, letter](TQelEdit&, const StringList& flist) {
         KeyEditDropFiles(letter, flist);
     };

@@ -1,6 +1,7 @@
 #include "ui/TLmrDefParamsForm.h"
 
 #include "model/HotKey.h"
+#include "model/QelRegistry.h"
 #include "platform/ShellApi.h"
 #include "toolkit/AnsiText.h"
 #include "ui/ResourceIds.h"
@@ -123,6 +124,9 @@ void TLmrDefParamsForm::layoutLaunch() {
     ExecDirEdit.setTabOrder(2);
     ExecParamEdit.setBounds({96, 52, 297, 20});
     ExecParamEdit.setTabOrder(3);
+    // What the load would refuse cannot be typed in to be saved.
+    for (tk::Edit* edit : {static_cast<tk::Edit*>(&ExecCmdEdit), &ExecDirEdit, &ExecParamEdit})
+        edit->setMaxLength(QelRegistry::kMaxTextUnits);
     WindowSizeRadioGroup.setBounds({32, 76, 361, 33});
     WindowSizeRadioGroup.setCaption(" 実行時の大きさ ");
     WindowSizeRadioGroup.setColumns(5);

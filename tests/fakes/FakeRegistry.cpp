@@ -89,6 +89,8 @@ FakeRegistry::~FakeRegistry() = default;
 long FakeRegistry::enter(const char* function) {
     ++callCount_;
     calls_.push_back(function);
+    if (stopAfter_ != 0 && callCount_ > stopAfter_)
+        return kErrorAccessDenied;
     if (failAt_ != 0 && callCount_ == failAt_)
         return failError_;
     auto failing = failingFunctions_.find(function);
@@ -301,6 +303,12 @@ long FakeRegistry::RegEnumKeyExA(RegHandle key, Dword index, char* name, Dword* 
     return kErrorSuccess;
 }
 
+long FakeRegistry::RegFlushKey(RegHandle key) {
+    if (long rc = enter("RegFlushKey"))
+        return rc;
+    return keyOf(key) ? kErrorSuccess : kErrorInvalidHandle;
+}
+
 long FakeRegistry::RegDeleteKeyA(RegHandle key, const char* subKey) {
     if (long rc = enter("RegDeleteKeyA"))
         return rc;
@@ -440,6 +448,7 @@ void FakeRegistry::failFunction(const std::string& function, long error) {
 void FakeRegistry::resetCalls() {
     callCount_ = 0;
     failAt_ = 0;
+    stopAfter_ = 0;
     failingFunctions_.clear();
     calls_.clear();
     growth_ = {};

@@ -68,6 +68,7 @@ public:
                        platform::Dword* nameSize, platform::Dword* reserved, char* keyClass,
                        platform::Dword* classSize, void* lastWriteTime) override;
     long RegDeleteKeyA(platform::RegHandle key, const char* subKey) override;
+    long RegFlushKey(platform::RegHandle key) override;
 
     // Direct access for tests: paths are below HKEY_CURRENT_USER, "\"-separated.
     Key* findKey(const std::string& path) const;
@@ -95,6 +96,11 @@ public:
     // Every call of the named function fails while set.
     void failFunction(const std::string& function, long error = platform::kErrorAccessDenied);
     void resetCalls();
+    // As if the process ended after the call numbered `n` (counted as for
+    // failCall): every later call is refused and changes nothing, so the
+    // registry stays as that process left it. 0: never.
+    void stopAfter(long n) { stopAfter_ = n; }
+    bool stopped() const { return stopAfter_ != 0 && callCount_ > stopAfter_; }
     // A value that grows between calls, as when another program keeps
     // rewriting it: the first value asked for by RegQueryValueExA at or after
     // the call numbered `fromCall` (counted as for failCall) is lengthened by
@@ -128,6 +134,7 @@ private:
     platform::RegHandle nextHandle_ = 0x1000;
     long callCount_ = 0;
     long failAt_ = 0;
+    long stopAfter_ = 0;
     long failError_ = 0;
     std::map<std::string, long> failingFunctions_;
     std::vector<std::string> calls_;

@@ -4,6 +4,7 @@
 // out, offer a buffer above the text bound or create keys without bound.
 // Then the oracle: the definitions loaded, copied as the controller copies
 // them, saved and loaded again are the same definitions.
+#include "StoredDefinitions.h"
 #include "fakes/FakeRegistry.h"
 #include "model/HotKeyList.h"
 #include "model/QelRegistry.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-const std::string kListKey = "Software\\QelApp\\Lumaro\\HotKeys";
+using stored::kListKey;
 const char* const kValueNames[] = {"Count",   "Key",       "Ctrl",       "Alt",   "Shift",
                                    "Command", "Directory", "Parameters", "Extra", "ShowCmd"};
 constexpr size_t kLongestValue = 6000;

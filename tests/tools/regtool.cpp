@@ -2,6 +2,7 @@
 // list and prints it, or loads it and saves it back as the controller does,
 // so that shell scripts can check the registry layout
 // with a client we did not write (reg.exe).
+#include "app/Lumaro.h"
 #include "model/HotKeyList.h"
 #include "model/QelRegistry.h"
 
@@ -11,7 +12,7 @@
 
 namespace {
 
-const char* const kListKey = "Software\\QelApp\\Lumaro\\HotKeys";
+const char* const kListKey = Lumaro::kRegistryKey;
 
 HotKey* make(char letter, bool ctrl, bool alt, bool shift) {
     auto* key = new HotKey();
@@ -41,6 +42,21 @@ void saveSample() {
     list.save("HotKey", registry);
 }
 
+// Every combination, the page without modifiers first.
+void saveFull() {
+    HotKeyList list;
+    for (int i = 0; i < 208; ++i) {
+        int page = i / 26;
+        HotKey* key = make(static_cast<char>('A' + i % 26), page & 1, page & 2, page & 4);
+        key->setCommand("C:\\Programs\\tool" + std::to_string(i) + ".exe");
+        key->setParameters("/n " + std::to_string(i));
+        list.addOrReplace(key);
+    }
+    QelRegistry registry;
+    registry.openPath(kListKey);
+    list.save("HotKey", registry);
+}
+
 std::string escaped(const std::string& text) {
     std::string out;
     for (unsigned char c : text) {
@@ -55,11 +71,15 @@ std::string escaped(const std::string& text) {
     return out;
 }
 
-void dump() {
-    HotKeyList list;
+// The stored list as loaded, or as the controller installs it (a copy, which
+// keeps the last definition of each combination and no empty one).
+void dump(bool installed) {
+    HotKeyList loaded;
     QelRegistry registry;
     registry.openPath(kListKey);
-    list.load("HotKey", registry);
+    loaded.load("HotKey", registry);
+    HotKeyList copy(&loaded);
+    const HotKeyList& list = installed ? copy : loaded;
     std::printf("count %d\n", list.count());
     for (int i = 0; i < list.count(); ++i) {
         const HotKey* k = list.at(i);
@@ -94,14 +114,19 @@ int main(int argc, char** argv) {
         saveSample();
         return 0;
     }
-    if (argc == 2 && std::strcmp(argv[1], "dump") == 0) {
-        dump();
+    if (argc == 2 && std::strcmp(argv[1], "save-full") == 0) {
+        saveFull();
+        return 0;
+    }
+    if (argc == 2 &&
+        (std::strcmp(argv[1], "dump") == 0 || std::strcmp(argv[1], "installed") == 0)) {
+        dump(std::strcmp(argv[1], "installed") == 0);
         return 0;
     }
     if (argc == 2 && std::strcmp(argv[1], "resave") == 0) {
         resave();
         return 0;
     }
-    std::fprintf(stderr, "usage: regtool save-sample|dump|resave\n");
+    std::fprintf(stderr, "usage: regtool save-sample|save-full|dump|installed|resave\n");
     return 2;
 }

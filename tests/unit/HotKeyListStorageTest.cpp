@@ -1,4 +1,6 @@
+#include "StoredDefinitions.h"
 #include "fakes/FakeRegistry.h"
+#include "model/ERegistryException.h"
 #include "model/HotKeyList.h"
 #include "model/QelRegistry.h"
 #include "platform/RegistryApi.h"
@@ -12,10 +14,10 @@
 
 namespace {
 
-const std::string kListKey = "Software\\QelApp\\Lumaro\\HotKeys";
+using stored::kListKey;
 
 std::string item(int i) {
-    return kListKey + "\\HotKey_" + std::to_string(i);
+    return stored::itemKey(i);
 }
 
 class HotKeyListStorage : public ::testing::Test {
@@ -52,11 +54,7 @@ protected:
     }
 
     void seedItem(int i, const std::string& letter, const std::string& command) {
-        fake.setString(item(i), "Key", letter);
-        fake.setDword(item(i), "Ctrl", 0);
-        fake.setDword(item(i), "Alt", 0);
-        fake.setDword(item(i), "Shift", 0);
-        fake.setString(item(i), "Command", command);
+        stored::storeItem(fake, i, letter, false, command);
     }
 };
 
@@ -108,12 +106,14 @@ TEST_F(HotKeyListStorage, SaveDeletesSurplusItemKeysOnly) {
     }
 }
 
-TEST_F(HotKeyListStorage, ItemKeysBeyondTheStoredCountAreNeverReadOrDeleted) {
+// At rest the key holds "Count" and the items below it, nothing else of ours.
+TEST_F(HotKeyListStorage, ItemKeysBeyondTheStoredCountAreNeverReadAndASaveClearsThem) {
     save(*launches(3));
     seedItem(7, "Z", "stale");
     EXPECT_EQ(load()->count(), 3);
     save(*launches(3));
-    EXPECT_TRUE(fake.hasKey(item(7)));
+    EXPECT_FALSE(fake.hasKey(item(7)));
+    EXPECT_EQ(fake.subKeyNames(kListKey).size(), 3u);
 }
 
 TEST_F(HotKeyListStorage, SavingTwiceLeavesTheStoreUnchanged) {
@@ -200,9 +200,12 @@ TEST_F(HotKeyListStorage, AnUnreadableValueEndsOnlyItsOwnGroup) {
     EXPECT_EQ(HotKey(c).key(), "B");
 }
 
-TEST_F(HotKeyListStorage, UnreadableCountLoadsNothing) {
+// A "Count" that is missing, 0, negative or not a number hides nothing: the
+// items from HotKey_0 up to the first one missing load, without creating a key.
+TEST_F(HotKeyListStorage, UnusableCountLoadsTheItemsUpToTheFirstGap) {
     for (auto seed : std::vector<std::function<void()>>{
              [&] { fake.setDword(kListKey, "Count", 0xFFFFFFFF); },
+             [&] { fake.setDword(kListKey, "Count", 0); },
              [&] { fake.setString(kListKey, "Count", "2"); },
              [&] {
                  fake.setValue(kListKey, "Count", platform::kRegBinary, {2, 0, 0, 0});
@@ -210,8 +213,15 @@ TEST_F(HotKeyListStorage, UnreadableCountLoadsNothing) {
              [&] {}}) {
         fake.removeKey("Software");
         seedItem(0, "A", "x");
+        seedItem(1, "B", "y");
+        seedItem(3, "D", "beyond the gap");
+        fake.makeKey(kListKey + "\\HotKey_02");
         seed();
-        EXPECT_EQ(load()->count(), 0);
+        auto keys = fake.keyCount();
+        auto list = load();
+        ASSERT_EQ(list->count(), 2);
+        EXPECT_EQ(list->at(1)->command(), "y");
+        EXPECT_EQ(fake.keyCount(), keys);
     }
 }
 
@@ -233,7 +243,7 @@ TEST_F(HotKeyListStorage, HugeCountLoadsOnlyWhatExists) {
 
 // What a plain loop up to "Count" would read, without creating the keys
 // that are missing, when the count is not trusted; and a save of the loaded
-// definitions deletes just what the loop would delete.
+// definitions leaves them alone below the new count (other keys untouched).
 TEST_F(HotKeyListStorage, DistrustedCountLosesNoStoredDefinition) {
     struct Case {
         std::uint32_t count;
@@ -247,15 +257,15 @@ TEST_F(HotKeyListStorage, DistrustedCountLosesNoStoredDefinition) {
         {1000,
          {"HotKey_1000", "HotKey_999", "hotkey_7", "HotKey_5", "HotKey_007", "HotKey_12x", "Other"},
          {"HotKey_5", "hotkey_7", "HotKey_999"},
-         {"HotKey_0", "HotKey_007", "HotKey_1", "HotKey_1000", "HotKey_12x", "HotKey_2", "Other"}},
+         {"HotKey_0", "HotKey_007", "HotKey_1", "HotKey_12x", "HotKey_2", "Other"}},
         {259,
          {"HotKey_3", "HotKey_258", "HotKey_259"},
          {"HotKey_3", "HotKey_258"},
-         {"HotKey_0", "HotKey_1", "HotKey_259"}},
+         {"HotKey_0", "HotKey_1"}},
         {2147483647u,
          {"HotKey_0", "HotKey_1", "HotKey_2", "HotKey_5", "HotKey_999999", "HotKey_2147483647"},
          {"HotKey_0", "HotKey_1", "HotKey_2", "HotKey_5", "HotKey_999999"},
-         {"HotKey_0", "HotKey_1", "HotKey_2", "HotKey_2147483647", "HotKey_3", "HotKey_4"}},
+         {"HotKey_0", "HotKey_1", "HotKey_2", "HotKey_3", "HotKey_4"}},
     };
     for (const Case& c : cases) {
         fake.removeKey("Software");
@@ -339,6 +349,24 @@ TEST_F(HotKeyListStorage, OddTextValuesLoadAndRoundTrip) {
     EXPECT_EQ(list->at(1)->directory(), "%T%");
     EXPECT_EQ(list->at(1)->extra(), 0);
     EXPECT_EQ(list->at(1)->showCmd(), 5);
+}
+
+// The load's bound is the save's: a text of the bound saves and loads as
+// it was; one byte more is refused before anything is stored.
+TEST_F(HotKeyListStorage, NothingIsSavedThatWouldNotLoad) {
+    save(*launches(2));
+    for (size_t size : {QelRegistry::kMaxTextBytes, QelRegistry::kMaxTextBytes + 1}) {
+        auto list = launches(2);
+        list->at(1)->setParameters(std::string(size, 'p'));
+        if (size > QelRegistry::kMaxTextBytes) {
+            EXPECT_THROW(save(*list), ERegistryException);
+            EXPECT_EQ(load()->at(1)->parameters(), std::string(QelRegistry::kMaxTextBytes, 'p'));
+            EXPECT_EQ(fake.subKeyNames(kListKey).size(), 2u);
+            continue;
+        }
+        save(*list);
+        EXPECT_EQ(load()->at(1)->parameters().size(), size);
+    }
 }
 
 TEST_F(HotKeyListStorage, OversizedValuesEndOnlyTheirGroup) {

@@ -1,8 +1,10 @@
 #include "ui/TLmrDefForm.h"
+#include "StoredDefinitions.h"
 #include "app/HotKeyAccessCtrl.h"
 #include "app/Lumaro.h"
 #include "fakes/FakeSystem.h"
 #include "model/HotKeyList.h"
+#include "model/QelRegistry.h"
 #include "toolkit/Application.h"
 #include "ui/LmrDisplayer.h"
 #include "ui/LmrTrayWindow.h"
@@ -12,7 +14,7 @@
 
 namespace {
 
-const std::string kListKey = "Software\\QelApp\\Lumaro\\HotKeys";
+using stored::kListKey;
 constexpr unsigned kWin = 8, kCtrl = 2;
 
 // The whole program on the faked OS, with the definition window at hand.
@@ -20,15 +22,8 @@ class DefFormTest : public ::testing::Test {
 protected:
     void store(const std::string& letter, bool ctrl, const std::string& command,
                std::uint32_t extra = 0) {
-        std::string key = kListKey + "\\HotKey_" + std::to_string(stored);
-        os.registry.setString(key, "Key", letter);
-        os.registry.setDword(key, "Ctrl", ctrl);
-        os.registry.setDword(key, "Alt", 0);
-        os.registry.setDword(key, "Shift", 0);
-        os.registry.setString(key, "Command", command);
-        os.registry.setDword(key, "Extra", extra);
-        os.registry.setDword(key, "ShowCmd", 5);
-        os.registry.setDword(kListKey, "Count", static_cast<std::uint32_t>(++stored));
+        stored::storeItem(os.registry, storedCount, letter, ctrl, command, extra);
+        stored::storeCount(os.registry, ++storedCount);
     }
     // As the entry point does it.
     void start() {
@@ -52,7 +47,7 @@ protected:
     FakeSystem os;
     Lumaro* controller = nullptr;
     TLmrDefForm* form = nullptr;
-    int stored = 0;
+    int storedCount = 0;
 };
 
 } // namespace
@@ -176,14 +171,36 @@ TEST_F(DefFormTest, TheCloseBoxHidesAndKeepsPendingEdits) {
     EXPECT_EQ(edit('F').text(), "f.exe");
 }
 
+// Every field takes what the save can write and the load read back: typing
+// stops at the bound, which the rows and the dialog's text fields share.
+TEST_F(DefFormTest, TextFieldsTakeNoMoreThanTheStorageBound) {
+    start();
+    const size_t bound = QelRegistry::kMaxTextUnits;
+    edit('G').setText(std::string(bound - 1, 'g'));
+    edit('G').typeChar('h');
+    edit('G').typeChar('i');
+    EXPECT_EQ(edit('G').text().size(), bound);
+    EXPECT_EQ(edit('G').text().back(), 'h');
+    TLmrDefParamsForm& params = *form->params();
+    for (tk::Edit* field :
+         {static_cast<tk::Edit*>(&params.ExecCmdEdit), &params.ExecDirEdit, &params.ExecParamEdit})
+        EXPECT_EQ(field->maxLength(), bound) << field->name();
+    EXPECT_EQ(edit('Z').maxLength(), bound);
+}
+
 TEST_F(DefFormTest, OkWhenTheSaveFailsShowsTheErrorKeepsTheInstallAndTheWindow) {
+    store("A", false, "a.exe");
     start();
     controller->showDefineWindow();
     edit('G').setText("g.exe");
     os.registry.failFunction("RegSetValueExA");
     form->OkButton.click();
     ASSERT_EQ(os.gui.errorBoxes().size(), 1u);
-    EXPECT_EQ(os.gui.errorBoxes()[0].text, "'Count' の設定に失敗しました");
+    // The first value of the new list that could not be written; nothing
+    // was committed.
+    EXPECT_EQ(os.gui.errorBoxes()[0].text, "'Key' の設定に失敗しました");
+    EXPECT_EQ(os.registry.dwordValue(kListKey, "Count"), 1u);
+    EXPECT_EQ(os.registry.subKeyNames(kListKey), std::vector<std::string>{"HotKey_0"});
     EXPECT_EQ(os.gui.errorBoxes()[0].caption, "Lumaro");
     ASSERT_NE(installed('G'), nullptr);
     EXPECT_TRUE(controller->accessCtrl()->isRegistered('G', false, false, false));

@@ -1,4 +1,5 @@
 #include "ui/TLmrTrayForm.h"
+#include "StoredDefinitions.h"
 #include "app/HotKeyAccessCtrl.h"
 #include "app/Lumaro.h"
 #include "fakes/FakeSystem.h"
@@ -21,13 +22,9 @@ std::intptr_t hotKeyParam(unsigned modifiers, unsigned vk) {
 class TrayFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (int i = 0; i < 2; ++i) {
-            std::string key = "Software\\QelApp\\Lumaro\\HotKeys\\HotKey_" + std::to_string(i);
-            os.registry.setString(key, "Key", i == 0 ? "A" : "B");
-            os.registry.setDword(key, "Ctrl", i);
-            os.registry.setString(key, "Command", i == 0 ? "a.exe" : "b.exe");
-        }
-        os.registry.setDword("Software\\QelApp\\Lumaro\\HotKeys", "Count", 2);
+        stored::storeItem(os.registry, 0, "A", false, "a.exe");
+        stored::storeItem(os.registry, 1, "B", true, "b.exe");
+        stored::storeCount(os.registry, 2);
         os.gui.setMenuDriver([this](const tk::PopupMenu& menu) {
             menusSeen.push_back(menu.name());
             foregroundAtMenu = os.gui.foregroundWindow();

@@ -1,3 +1,4 @@
+#include "model/ERegistryException.h"
 #include "model/HotKeyList.h"
 #include "model/QelRegistry.h"
 #include "toolkit/Latin1Text.h"
@@ -141,6 +142,18 @@ TEST_F(AnsiTextRoundTrip, AMegabyteOfTextLoads) {
     ASSERT_TRUE(registry.openPath(kRoot));
     registry.writeString("Big", big);
     EXPECT_EQ(registry.readString("Big"), big);
+}
+
+// The save's bound is the load's, in the real registry: a text of exactly
+// the bound comes back whole, and one byte more is never written.
+TEST_F(AnsiTextRoundTrip, TextOfTheBoundLoadsAndLongerIsNeverWritten) {
+    QelRegistry registry;
+    ASSERT_TRUE(registry.openPath(kRoot));
+    std::string bound(QelRegistry::kMaxTextBytes, 'b');
+    registry.writeString("Bound", bound);
+    EXPECT_EQ(registry.readString("Bound"), bound);
+    EXPECT_THROW(registry.writeString("Over", bound + "o"), ERegistryException);
+    EXPECT_EQ(registry.readString("Over"), "");
 }
 
 TEST_F(AnsiTextRoundTrip, AMegabyteOfTheWidestCharactersLoads) {

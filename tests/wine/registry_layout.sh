@@ -61,8 +61,8 @@ check "a huge count creates no key" same <(echo HotKey_0) subkeys
 stop_wine
 
 # A count that is not trusted (above 256 and above the sub-keys + 1): the
-# existing item keys below it load in order, and the next save deletes only
-# what the loop over the count would have deleted.
+# existing item keys below it load in order, and the next save leaves the
+# plain layout (other keys untouched).
 new_prefix distrusted
 add '' Count REG_DWORD 300
 add '\HotKey_299' Key REG_SZ B
@@ -77,7 +77,7 @@ check "count 300 with HotKey_0 and HotKey_299 loads both" \
 check "loading them creates no key" same <(printf '%s\n' HotKey_0 HotKey_299 HotKey_300 Other) subkeys
 w "$REGTOOL" resave
 check "saving them keeps both" same <(printf 'count 2\n'; line 0 A a.exe; line 1 B b.exe) dump
-check "saving deletes HotKey_299 only" same <(printf '%s\n' HotKey_0 HotKey_1 HotKey_300 Other) subkeys
+check "saving leaves HotKey_0 and HotKey_1 of ours" same <(printf '%s\n' HotKey_0 HotKey_1 Other) subkeys
 check "saving writes count 2" eval 'w reg query "$KEY" /v Count 2>/dev/null | tr -d "\r" | grep -q "REG_DWORD *0x2$"'
 stop_wine
 
@@ -94,9 +94,81 @@ add '\HotKey_1000' Command REG_SZ f.exe
 check "count 1000: the item names below it, in the order of their numbers" \
     same <(printf 'count 2\n'; line 0 B b.exe; line 1 C c.exe) dump
 w "$REGTOOL" resave
-check "count 1000: saving deletes the loaded ones beyond the new count only" \
-    same <(printf '%s\n' HotKey_0 HotKey_007 HotKey_1 HotKey_1000) subkeys
+check "count 1000: saving leaves HotKey_0 and HotKey_1, and what is not an item name" \
+    same <(printf '%s\n' HotKey_0 HotKey_007 HotKey_1) subkeys
 check "count 1000: saved back" same <(printf 'count 2\n'; line 0 B b.exe; line 1 C c.exe) dump
+stop_wine
+
+# Lumaro.exe itself with 208 definitions, OK pressed without edits, and the
+# process terminated a random number of microseconds into the save: what
+# loads is always the old list or the new one.
+start_display || { log "no display"; exit 1; }
+setup_app
+cp "$BUILD/tests/save_killer.exe" "$TOOLS/"
+KILLER="$TOOLS/save_killer.exe"
+READY="$WORK/killer-ready"
+lumaro_gone() { ! pgrep -f 'Lumaro.exe' >/dev/null; }
+# Starts Lumaro over 208 stored definitions and shows its definition window
+# (a double click on a desktop just started is now and then lost).
+start_over_full() {
+    local _
+    stop_wine
+    w "$REGTOOL" save-full
+    start_lumaro RUN
+    wait_for 30 icons_are 1 || return 1
+    for _ in 1 2 3; do
+        sleep 0.5
+        click_at "$(icon_x)" 758 1 2
+        wait_for 5 def_visible && return 0
+    done
+    return 1
+}
+save_while() { # killer argument: presses OK with the killer watching, prints its output
+    rm -f "$READY"
+    w "$KILLER" "$(winepath_of "$READY")" "$1" >"$WORK/killer.out" 2>/dev/null &
+    local killer=$!
+    wait_for 20 test -f "$READY" && press_ok
+    wait "$killer"
+    tr -d '\r' <"$WORK/killer.out"
+}
+installed() { w "$REGTOOL" installed | tr -d '\r'; }
+new_prefix kills
+w "$REGTOOL" save-full
+installed >"$WORK/before.txt"
+start_over_full
+SAVE_US=$(save_while measure)
+wait_for 10 not def_visible
+installed >"$WORK/after.txt"
+check "208 definitions: an OK without edits stores them with the plain page last" \
+    eval '[ "$(head -1 "$WORK/after.txt")" = "count 208" ] && ! cmp -s "$WORK/before.txt" "$WORK/after.txt"'
+check "208 definitions: at rest, Count and HotKey_0 .. HotKey_207" \
+    test "$(subkeys | grep -c '^HotKey_')" = 208
+log "save of 208 definitions: writes for ${SAVE_US} us"
+KILLS=0 OLD=0 NEW=0 MIXED=0 BETWEEN=0
+for round in $(seq 16); do
+    start_over_full || { log "round $round: no definition window"; MIXED=$((MIXED + 1)); continue; }
+    delay=$((RANDOM * ${SAVE_US:-100000} / 32768))
+    at=$(save_while "$delay")
+    wait_for 10 lumaro_gone
+    stop_wine
+    count=$(w reg query "$KEY" /v Count 2>/dev/null | tr -d '\r' | grep -o '0x[0-9a-f]*$')
+    installed >"$WORK/now.txt"
+    KILLS=$((KILLS + 1))
+    # A count other than 208 (0xd0): the save was cut short between its steps.
+    [ "$count" != 0xd0 ] && BETWEEN=$((BETWEEN + 1))
+    if cmp -s "$WORK/now.txt" "$WORK/before.txt"; then
+        OLD=$((OLD + 1))
+    elif cmp -s "$WORK/now.txt" "$WORK/after.txt"; then
+        NEW=$((NEW + 1))
+    else
+        MIXED=$((MIXED + 1))
+        cp "$WORK/now.txt" "$WORK/mixed-$round.txt"
+    fi
+    log "kill $round at ${at:-?} us (aimed at $delay): Count $count"
+done
+log "kills: $KILLS, old list $OLD, new list $NEW, neither $MIXED, cut between steps $BETWEEN"
+check "every kill in the middle of a save leaves the old definitions or the new" \
+    test "$MIXED" = 0 -a "$KILLS" -ge 12
 stop_wine
 rm -rf "$WORK"/prefix-*
 report

@@ -76,6 +76,7 @@ public:
     long RegDeleteKeyA(RegHandle key, const char* subKey) override {
         return ::RegDeleteKeyA(hkey(key), subKey);
     }
+    long RegFlushKey(RegHandle key) override { return ::RegFlushKey(hkey(key)); }
 };
 
 } // namespace

@@ -23,7 +23,7 @@ EditWindow::EditWindow(Edit& edit, HWND parent) : ControlWindow(edit), edit_(edi
     createChild(L"TkEdit", L"EDIT", edit.text(),
                 ES_AUTOHSCROLL | (edit.readOnly() ? ES_READONLY : 0), WS_EX_CLIENTEDGE, parent);
     // Data text may be longer than the default limit of the class.
-    SendMessageW(hwnd(), EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(hwnd(), EM_SETLIMITTEXT, edit.maxLength(), 0);
 }
 
 // The text comes from the object: the change the edit then notifies is not
@@ -42,6 +42,8 @@ void EditWindow::changed(Aspect aspect) {
         SendMessageW(hwnd(), EM_SETREADONLY, edit_.readOnly(), 0);
     if (aspect == Aspect::Color)
         InvalidateRect(hwnd(), nullptr, TRUE);
+    if (aspect == Aspect::Limit)
+        SendMessageW(hwnd(), EM_SETLIMITTEXT, edit_.maxLength(), 0);
     ControlWindow::changed(aspect);
 }
 

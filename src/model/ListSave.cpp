@@ -1,0 +1,194 @@
+#include "model/ListSave.h"
+
+#include "model/Exception.h"
+#include "model/QelRegistry.h"
+#include "model/QelRegistrySerializableList.h"
+#include "model/StoredListLayout.h"
+
+#include <algorithm>
+#include <climits>
+#include <new>
+
+ListSave::ListSave(const QelRegistrySerializableList& list, const std::string& itemName,
+                   QelRegistry& registry)
+    : list_(list), itemName_(itemName), registry_(registry) {}
+
+ListSave::~ListSave() = default;
+
+void ListSave::run() {
+    if (!registry_.hasCurrentKey())
+        throw QelRegistry::writeError("Count");
+    inspect();
+    prepare();
+    try {
+        writeNew();
+        writeCount(total_);
+    } catch (const Exception&) {
+        takeBack();
+        throw;
+    } catch (const std::bad_alloc&) {
+        takeBack();
+        throw;
+    }
+    if (compact())
+        tidy();
+    registry_.flush();
+}
+
+std::string ListSave::nameOf(int index) const {
+    return QelRegistrySerializableList::itemKeyName(itemName_, index);
+}
+
+bool ListSave::exists(int index) const {
+    return std::binary_search(existing_.begin(), existing_.end(), index);
+}
+
+// What is stored, as a load of this version reads it. A read that failed for
+// another reason than absence would make the cancellations miss an item
+// that other readers see: the save stops there, before any write.
+void ListSave::inspect() {
+    StoredListLayout layout(itemName_, registry_, true);
+    if (!registry_.unsure().empty())
+        throw QelRegistry::readError(registry_.unsure());
+    if (!layout.listed())
+        throw QelRegistry::readError("Count");
+    existing_ = layout.existing();
+    if (!layout.countUsable()) {
+        // Mended from the keys up to the first gap, which stays free until
+        // the switch: beyond it nothing is read.
+        storedEnd_ = layout.firstGap();
+        firstFree_ = storedEnd_ + 1;
+    } else if (layout.walks()) {
+        storedEnd_ = firstFree_ = layout.count();
+    } else {
+        // A distrusted count reads the keys below it that exist: brought
+        // down to them first, it reads the same and leaves room beyond.
+        storedEnd_ = layout.lastBelow(layout.count()) + 1;
+        if (storedEnd_ != layout.count())
+            normalizedCount_ = storedEnd_;
+        firstFree_ = storedEnd_ == 0 ? 1 : storedEnd_;
+    }
+    readStored();
+}
+
+void ListSave::readStored() {
+    stored_ = list_.createList();
+    for (int i = 0; i < storedEnd_; ++i) {
+        if (!exists(i))
+            continue; // loads as a default item, which cancels nothing
+        QelRegistry child;
+        if (!child.openChild(registry_, nameOf(i), false)) {
+            if (!child.unsure().empty())
+                throw QelRegistry::readError(nameOf(i));
+            continue;
+        }
+        int k = stored_->createItem();
+        try {
+            stored_->itemAt(k)->load(child);
+        } catch (const Exception&) {
+            throw QelRegistry::readError(nameOf(i));
+        }
+        if (!child.unsure().empty())
+            throw QelRegistry::readError(child.unsure());
+    }
+}
+
+// Room beyond what a load reads: stale item keys there, left by another
+// program or by a save that could not take its writes back, go first.
+void ListSave::prepare() {
+    cancellations_ = list_.createList();
+    list_.addCancellations(*stored_, *cancellations_);
+    long long base = std::max(firstFree_, list_.count());
+    long long total = base + list_.count() + cancellations_->count();
+    if (total > INT_MAX)
+        throw QelRegistry::writeError("Count");
+    base_ = static_cast<int>(base);
+    total_ = static_cast<int>(total);
+    if (normalizedCount_ >= 0)
+        writeCount(normalizedCount_);
+    for (int index : existing_)
+        if (index >= firstFree_ && index < total_ && !registry_.removeKey(nameOf(index)))
+            throw QelRegistry::writeError(nameOf(index));
+}
+
+void ListSave::writeNew() {
+    const int count = list_.count();
+    for (int j = 0; j < count + cancellations_->count(); ++j) {
+        QelRegistry child;
+        child.openChild(registry_, nameOf(base_ + j), true);
+        written_ = j + 1;
+        QelRegistrySerializable* item =
+            j < count ? list_.itemAt(j) : cancellations_->itemAt(j - count);
+        item->save(child);
+    }
+}
+
+void ListSave::writeCount(int value) {
+    registry_.writeInteger("Count", value);
+}
+
+void ListSave::takeBack() noexcept {
+    for (int j = 0; j < written_; ++j) {
+        try {
+            registry_.removeKey(nameOf(base_ + j));
+        } catch (const Exception&) {
+        } catch (const std::bad_alloc&) {
+        }
+    }
+}
+
+// Every step loads as the new list: a key below base_ holds a stored item
+// (each of whose kinds the new list or a cancellation overrides), nothing,
+// a half-copied item (empty, or of the new list's own kind), or its final
+// item; the full new list and the cancellations still follow until "Count"
+// shrinks to the new count, at which point the front holds exactly the list.
+bool ListSave::compact() {
+    try {
+        if (list_.count() == 0)
+            return clearToEmpty();
+        for (int k = 0; k < list_.count(); ++k) {
+            if (k < storedEnd_ && exists(k) && !registry_.removeKey(nameOf(k)))
+                return false;
+            QelRegistry child;
+            child.openChild(registry_, nameOf(k), true);
+            list_.itemAt(k)->save(child);
+        }
+        writeCount(list_.count());
+        return true;
+    } catch (const Exception&) {
+    } catch (const std::bad_alloc&) {
+    }
+    return false;
+}
+
+// "Count" 0 is mended from the keys there are, so they go before it is
+// written: the stored items first, while the cancellations behind them still
+// take them away.
+bool ListSave::clearToEmpty() {
+    for (int index : existing_)
+        if (index < storedEnd_ && !registry_.removeKey(nameOf(index)))
+            return false;
+    for (int i = base_; i < total_; ++i)
+        if (!registry_.removeKey(nameOf(i)))
+            return false;
+    writeCount(0);
+    return true;
+}
+
+// Behind the count nothing is read: whatever item keys remain there go.
+void ListSave::tidy() noexcept {
+    const int count = list_.count();
+    auto remove = [&](int index) {
+        try {
+            registry_.removeKey(nameOf(index));
+        } catch (const Exception&) {
+        } catch (const std::bad_alloc&) {
+        }
+    };
+    for (int index : existing_)
+        if (index >= count && (index < firstFree_ || index >= total_) &&
+            (count > 0 || index >= storedEnd_))
+            remove(index);
+    for (int i = std::max(base_, count); i < total_; ++i)
+        remove(i);
+}
