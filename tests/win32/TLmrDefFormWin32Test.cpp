@@ -1,6 +1,43 @@
+#include "LayoutCheck.h"
 #include "ToolkitWin32Fixture.h"
 
 #include "ui/TLmrDefForm.h"
+
+using layout::Fit;
+
+namespace {
+
+// The tests see the screen as Lumaro.exe does, whose manifest declares it
+// DPI-aware: at 144 DPI nothing is scaled behind their back.
+const bool dpiAware = SetProcessDPIAware();
+
+} // namespace
+
+TEST_F(ToolkitWin32Test, DefinitionWindowIsLaidOutAndEveryCaptionPainted) {
+    auto& form = app.createForm<TLmrDefForm>();
+    form.show();
+    std::vector<layout::Placement> places = {
+        {"Panel1", "LmrDefForm", {0, 0, 585, 448}},
+        {"CombinationLabel", "Panel1", {16, 416, 114, 12}, Fit::Box, true},
+        {"CtrlButtonPanel", "Panel1", {130, 414, 57, 21}, Fit::Box, true},
+        {"AltButtonPanel", "Panel1", {188, 414, 57, 21}, Fit::Box, true},
+        {"ShiftButtonPanel", "Panel1", {246, 414, 57, 21}, Fit::Box, true},
+        {"OkButton", "Panel1", {360, 416, 75, 25}, Fit::Box, true},
+        {"CancelButton", "Panel1", {448, 416, 75, 25}, Fit::Box, true},
+    };
+    for (int i = 0; i < TLmrDefForm::kRows; ++i) {
+        std::string letter(1, static_cast<char>('A' + i)), panel = "KeyPanel" + letter;
+        places.push_back({panel, "Panel1", {i < 13 ? 8 : 296, 4 + 31 * (i % 13), 281, 29}});
+        places.push_back({"KeyLabel" + letter, panel, {8, 8, 0, 12}, Fit::LeftEdge, true});
+        places.push_back({"KeyEdit" + letter, panel, {20, 4, 230, 20}});
+        places.push_back({"KeyFolderButton" + letter, panel, {256, 4, 21, 21}, Fit::Box, true});
+    }
+    layout::expectLaidOut(form, places);
+    RECT client;
+    GetClientRect(hwndOf(form.handle()), &client);
+    EXPECT_EQ(client.right, layout::scaled(585));
+    EXPECT_EQ(client.bottom, layout::scaled(448));
+}
 
 // A held Enter walks a row to OK, as a press does, and stops there: had a
 // repeat pressed OK, the window would save and hide under the user's finger.

@@ -30,7 +30,12 @@ void LabelWindow::setEnabled(bool enabled) {
 
 void LabelWindow::changed(Aspect aspect) {
     if (aspect == Aspect::Look) {
-        fitText();
+        // A label fitted to its text (perhaps an empty one) and then no
+        // longer auto-sized takes its own bounds back.
+        if (label_.autoSize())
+            fitText();
+        else
+            Win32Window::setBounds(label_.bounds());
         InvalidateRect(hwnd(), nullptr, TRUE);
     }
     ControlWindow::changed(aspect);
