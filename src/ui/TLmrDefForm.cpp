@@ -103,6 +103,7 @@ void TLmrDefForm::layoutBottom() {
         panel->setBounds({left, 414, 57, 21});
         panel->setCaption(caption);
         panel->setTabOrder(order++);
+        panel->setTakesFocus(true);
         setPressed(*panel, false);
         left += 58;
     }

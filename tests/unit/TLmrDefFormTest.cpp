@@ -205,6 +205,39 @@ TEST_F(DefFormTest, AHeldCombinationIsADisabledRowAndItsDefinitionIsKept) {
     EXPECT_EQ(os.registry.stringValue(kListKey + "\\HotKey_0", "Command"), "held.exe");
 }
 
+// The page toggles come after the rows and before OK; Space toggles the
+// focused one as a click does, once however long it is held, and the focus
+// stays on it.
+TEST_F(DefFormTest, TheKeyboardReachesThePageTogglesAndSpaceTogglesThem) {
+    start();
+    controller->showDefineWindow();
+    EXPECT_TRUE(edit('A').focused()) << "opens on its first tab stop";
+    std::vector<tk::Control*> order = form->tabList();
+    ASSERT_EQ(order.size(), 26u * 2 + 5);
+    EXPECT_EQ(order[51], form->buttonOf('Z'));
+    EXPECT_EQ(
+        std::vector<tk::Control*>(order.end() - 5, order.end()),
+        (std::vector<tk::Control*>{&form->CtrlButtonPanel, &form->AltButtonPanel,
+                                   &form->ShiftButtonPanel, &form->OkButton, &form->CancelButton}));
+
+    edit('D').setText("typed");
+    form->buttonOf('Z')->setFocus();
+    form->keyDown(tk::Key::Tab);
+    form->keyDown(tk::Key::Tab);
+    ASSERT_TRUE(form->AltButtonPanel.focused());
+    form->keyDown(tk::Key::Space);
+    form->keyRepeated(tk::Key::Space);
+    EXPECT_TRUE(form->pageIsAlt());
+    EXPECT_EQ(form->AltButtonPanel.bevelOuter(), tk::Bevel::Lowered);
+    EXPECT_EQ(edit('D').text(), "");
+    EXPECT_TRUE(form->AltButtonPanel.focused());
+    form->keyDown(tk::Key::Enter);
+    EXPECT_TRUE(form->visible() && form->pageIsAlt()) << "Enter presses nothing here";
+    form->keyDown(tk::Key::Space);
+    EXPECT_FALSE(form->pageIsAlt());
+    EXPECT_EQ(edit('D').text(), "typed");
+}
+
 TEST_F(DefFormTest, EnterMovesTheFocusToOkWithoutInsertingOrPressing) {
     start();
     controller->showDefineWindow();

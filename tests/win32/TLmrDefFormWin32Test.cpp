@@ -57,3 +57,34 @@ TEST_F(ToolkitWin32Test, HeldEnterOrSpaceInTheDefinitionWindowNeverPressesOk) {
     EXPECT_EQ(pressed, 1);
     EXPECT_TRUE(IsWindowVisible(hwndOf(form.handle())));
 }
+
+// Tab from Z's ellipsis reaches the CTRL toggle; Space toggles it once,
+// however long it is held; the focus stays and shows on it.
+TEST_F(ToolkitWin32Test, TabReachesThePageTogglesAndSpaceTogglesTheFocusedOne) {
+    auto& form = app.createForm<TLmrDefForm>();
+    form.show();
+    EXPECT_EQ(GetFocus(), hwndOf(form.editOf('A')->handle())) << "opens on its first tab stop";
+    HWND ctrl = hwndOf(form.CtrlButtonPanel.handle());
+    HWND formWindow = hwndOf(form.handle());
+    RECT inside = layout::rectIn(ctrl, formWindow);
+    auto picture = [&] {
+        layout::Snapshot shot(formWindow);
+        std::vector<COLORREF> pixels;
+        for (LONG y = inside.top; y < inside.bottom; ++y)
+            for (LONG x = inside.left; x < inside.right; ++x)
+                pixels.push_back(shot.at(x, y));
+        return pixels;
+    };
+    std::vector<COLORREF> unfocused = picture();
+    form.buttonOf('Z')->setFocus();
+    hold(VK_TAB, 0);
+    ASSERT_EQ(GetFocus(), ctrl);
+    hold(VK_SPACE, 10);
+    EXPECT_TRUE(form.pageIsCtrl());
+    EXPECT_EQ(GetFocus(), ctrl);
+    hold(VK_SPACE, 0);
+    EXPECT_FALSE(form.pageIsCtrl());
+    EXPECT_NE(picture(), unfocused) << "a focus cue is drawn";
+    hold(VK_TAB, 0);
+    EXPECT_EQ(GetFocus(), hwndOf(form.AltButtonPanel.handle()));
+}

@@ -44,6 +44,10 @@ LRESULT PanelWindow::procedure(UINT msg, WPARAM wParam, LPARAM lParam) {
         return onButtonDown();
     case WM_LBUTTONUP:
         return onButtonUp(lParam);
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(hwnd(), nullptr, TRUE);
+        return ControlWindow::procedure(msg, wParam, lParam);
     default:
         return ControlWindow::procedure(msg, wParam, lParam);
     }
@@ -57,6 +61,10 @@ LRESULT PanelWindow::onPaint() {
     bevel(dc, rect, panel_.bevelOuter());
     bevel(dc, rect, panel_.bevelInner());
     paintCaption(dc, rect);
+    if (GetFocus() == hwnd()) {
+        InflateRect(&rect, -2, -2);
+        DrawFocusRect(dc, &rect);
+    }
     EndPaint(hwnd(), &paint);
     return 0;
 }
