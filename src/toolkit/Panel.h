@@ -24,6 +24,8 @@ public:
 
     bool takesFocus() const { return takesFocus_; }
     void setTakesFocus(bool takesFocus) { takesFocus_ = takesFocus; }
+    // A panel used as a toggle button is down while its outer bevel is.
+    bool pressed() const { return bevelOuter_ == Bevel::Lowered; }
 
     // As if the user clicked it.
     void click();

@@ -42,6 +42,7 @@ TLmrDefForm::TLmrDefForm()
     for (int i = 0; i < kRows; ++i)
         layoutRow(i);
     layoutBottom();
+    nameRows();
     onCreate = [this] { FormCreate(); };
 }
 
@@ -104,6 +105,7 @@ void TLmrDefForm::layoutBottom() {
         panel->setCaption(caption);
         panel->setTabOrder(order++);
         panel->setTakesFocus(true);
+        panel->setAccessibleName(caption);
         setPressed(*panel, false);
         left += 58;
     }
@@ -149,6 +151,19 @@ void TLmrDefForm::updatePagePanels() {
     setPressed(CtrlButtonPanel, pageCtrl);
     setPressed(AltButtonPanel, pageAlt);
     setPressed(ShiftButtonPanel, pageShift);
+    nameRows();
+}
+
+// A sighted user reads a row's combination from its letter and the pressed
+// toggles; a screen reader hears it as the name of the row's edit and button,
+// written as the parameters dialog's title writes it.
+void TLmrDefForm::nameRows() {
+    for (int i = 0; i < kRows; ++i) {
+        std::string name = TLmrDefParamsForm::combinationText(static_cast<char>('A' + i), pageCtrl,
+                                                              pageAlt, pageShift);
+        KeyEdit[i]->setAccessibleName(name);
+        KeyFolderButton[i]->setAccessibleName(name);
+    }
 }
 
 char TLmrDefForm::normalizeLetter(char c) {

@@ -90,6 +90,7 @@ private:
     void layoutRow(int index);
     void layoutBottom();
     void switchPage(bool& flag);
+    void nameRows();
     void showBanner(char letter, const std::string& banner, bool readOnly);
 
     LmrDisplayer* displayer = nullptr;

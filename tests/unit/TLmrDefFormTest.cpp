@@ -238,6 +238,25 @@ TEST_F(DefFormTest, TheKeyboardReachesThePageTogglesAndSpaceTogglesThem) {
     EXPECT_EQ(edit('D').text(), "typed");
 }
 
+// A screen reader hears each row's combination, as the parameters dialog's
+// title writes it, renamed with every page.
+TEST_F(DefFormTest, EachRowIsNamedWithItsCombinationOnEveryPage) {
+    start();
+    EXPECT_EQ(edit('A').accessibleName(), "[Windows] + A");
+    form->CtrlButtonPanelClick();
+    form->ShiftButtonPanelClick();
+    EXPECT_EQ(edit('Q').accessibleName(), "[Windows] + [CTRL] + [SHIFT] + Q");
+    EXPECT_EQ(form->buttonOf('Q')->accessibleName(), "[Windows] + [CTRL] + [SHIFT] + Q");
+    HotKey key;
+    key.setKeyLetter('Q');
+    key.setCtrl(true);
+    key.setShift(true);
+    form->params()->loadFrom(key);
+    EXPECT_EQ(form->params()->CombinationLabel.caption(), edit('Q').accessibleName());
+    EXPECT_TRUE(form->CtrlButtonPanel.pressed());
+    EXPECT_FALSE(form->AltButtonPanel.pressed());
+}
+
 TEST_F(DefFormTest, EnterMovesTheFocusToOkWithoutInsertingOrPressing) {
     start();
     controller->showDefineWindow();

@@ -1,4 +1,5 @@
 #include "LayoutCheck.h"
+#include "ScreenReader.h"
 #include "ToolkitWin32Fixture.h"
 
 #include "ui/TLmrDefForm.h"
@@ -87,4 +88,30 @@ TEST_F(ToolkitWin32Test, TabReachesThePageTogglesAndSpaceTogglesTheFocusedOne) {
     EXPECT_NE(picture(), unfocused) << "a focus cue is drawn";
     hold(VK_TAB, 0);
     EXPECT_EQ(GetFocus(), hwndOf(form.AltButtonPanel.handle()));
+}
+
+// Read as a screen reader reads it, through oleacc: each row's edit and
+// button by its combination, renamed by a page switch; the page toggles as
+// toggle buttons with their pressed state.
+TEST_F(ToolkitWin32Test, AScreenReaderHearsEachRowsCombinationAndThePressedToggles) {
+    auto& form = app.createForm<TLmrDefForm>();
+    form.show();
+    HWND ctrl = hwndOf(form.CtrlButtonPanel.handle());
+    for (int page = 0; page < 2; ++page) {
+        std::wstring modifiers = page ? L"[CTRL] + " : L"";
+        for (char letter : {'A', 'Q', 'Z'}) {
+            std::wstring name = L"[Windows] + " + modifiers + wchar_t(letter);
+            Heard edit = hear(hwndOf(form.editOf(letter)->handle()));
+            EXPECT_TRUE(edit.answered);
+            EXPECT_EQ(edit.name, name);
+            EXPECT_EQ(hear(hwndOf(form.buttonOf(letter)->handle())).name, name);
+        }
+        Heard toggle = hear(ctrl);
+        EXPECT_EQ(toggle.name, L"CTRL");
+        EXPECT_EQ(toggle.role, ROLE_SYSTEM_PUSHBUTTON);
+        EXPECT_EQ((toggle.state & STATE_SYSTEM_PRESSED) != 0, page == 1);
+        EXPECT_NE(toggle.state & STATE_SYSTEM_FOCUSABLE, 0);
+        form.CtrlButtonPanelClick();
+    }
+    EXPECT_EQ(hear(hwndOf(form.ShiftButtonPanel.handle())).name, L"SHIFT");
 }

@@ -1,4 +1,5 @@
 #include "LayoutCheck.h"
+#include "ScreenReader.h"
 #include "ShellDrop.h"
 #include "ToolkitWin32Fixture.h"
 
@@ -314,4 +315,21 @@ TEST_F(TLmrDefParamsFormWin32Test, BrowsingLeavesTheCurrentFolderAsItWas) {
     char folder[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, folder);
     EXPECT_STRCASEEQ(folder, "C:\\windows");
+}
+
+// Read through oleacc as a screen reader reads them.
+TEST_F(TLmrDefParamsFormWin32Test, AScreenReaderHearsWhatEachControlIsFor) {
+    HotKey key;
+    form.loadFrom(*launch(key));
+    form.show();
+    std::pair<tk::Control*, std::wstring> named[] = {
+        {&form.ExecCmdEdit, L"起動コマンド"},
+        {&form.ExecDirEdit, L"作業フォルダ"},
+        {&form.ExecParamEdit, L"起動パラメータ"},
+        {&form.WinBindEdit, L"その他"},
+        {&form.CmdSpeedButton, L"起動コマンドのファイルを選ぶ"},
+        {&form.WindowSizeRadioGroup, L"実行時の大きさ"},
+    };
+    for (const auto& [control, name] : named)
+        EXPECT_EQ(hear(hwnd(*control)).name, name) << control->name();
 }

@@ -30,9 +30,12 @@ void PanelWindow::setText(const std::string& utf8) {
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
+// A toggle's bevels are its pressed state, which a screen reader hears of.
 void PanelWindow::changed(Aspect aspect) {
     if (aspect == Aspect::Look)
         InvalidateRect(hwnd(), nullptr, TRUE);
+    if (aspect == Aspect::Look && panel_.takesFocus())
+        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, CHILDID_SELF);
     ControlWindow::changed(aspect);
 }
 
