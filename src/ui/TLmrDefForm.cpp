@@ -10,7 +10,7 @@
 namespace {
 
 tk::Glyph ellipsisGlyph() {
-    return tk::Glyph({"kk.kk.kk", "kk.kk.kk"}, {{'k', 0x000000}});
+    return tk::Glyph({"kk.kk.kk", "kk.kk.kk"}, {{'k', tk::Glyph::system(tk::SysColor::BtnText)}});
 }
 
 std::string letterName(const char* family, int index) {

@@ -19,7 +19,10 @@ tk::Glyph openFolderGlyph() {
          ".kwyyyykkkkkkk..", ".kwyyyyyyyyyyk..", ".kwyyyyyyyyyyk..", ".kwyyyyyyyyyyk..",
          ".kwyykkkkkkkkkkk", ".kwykddddddddddk", ".kwkddddddddddk.", ".kkddddddddddk..",
          ".kddddddddddk...", ".kkkkkkkkkkk....", "................", "................"},
-        {{'k', 0x000000}, {'w', 0xFFF8C0}, {'y', 0xF0D060}, {'d', 0xE0B040}});
+        {{'k', tk::Glyph::system(tk::SysColor::BtnText)},
+         {'w', 0xFFF8C0},
+         {'y', 0xF0D060},
+         {'d', 0xE0B040}});
 }
 
 // Leading blanks, an optional sign, then digits up to the first other

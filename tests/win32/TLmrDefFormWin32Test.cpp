@@ -115,3 +115,42 @@ TEST_F(ToolkitWin32Test, AScreenReaderHearsEachRowsCombinationAndThePressedToggl
     }
     EXPECT_EQ(hear(hwndOf(form.ShiftButtonPanel.handle())).name, L"SHIFT");
 }
+
+namespace {
+
+// A dark scheme for this process, as a high-contrast user has it; the
+// colours come back at the end.
+class DarkScheme {
+public:
+    DarkScheme() {
+        for (int i = 0; i < 3; ++i)
+            saved_[i] = GetSysColor(kElements[i]);
+        const COLORREF dark[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 255, 0)};
+        SetSysColors(3, kElements, dark);
+    }
+    ~DarkScheme() { SetSysColors(3, kElements, saved_); }
+    DarkScheme(const DarkScheme&) = delete;
+    DarkScheme& operator=(const DarkScheme&) = delete;
+
+private:
+    static constexpr int kElements[] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_GRAYTEXT};
+    COLORREF saved_[3];
+};
+
+} // namespace
+
+// Black on black was the ellipsis under a dark scheme: the glyphs are in the
+// button-text colour, embossed in the 3-D colours when disabled, and a
+// disabled label in the disabled-text colour.
+TEST_F(ToolkitWin32Test, UnderADarkSchemeGlyphsAndDisabledLabelsShow) {
+    DarkScheme scheme;
+    auto& form = app.createForm<TLmrDefForm>();
+    form.setRowUsable('B', false);
+    form.show();
+    layout::Snapshot shot(hwndOf(form.handle()));
+    auto area = [&](tk::Control* control) { return shot.captionArea(hwndOf(control->handle())); };
+    EXPECT_GE(shot.count(area(form.buttonOf('A')), RGB(255, 255, 255)), 4);
+    EXPECT_GE(shot.count(area(form.buttonOf('B')), GetSysColor(COLOR_BTNSHADOW)), 4);
+    EXPECT_GE(shot.count(area(form.labelOf('B')), RGB(0, 255, 0)), 4);
+    EXPECT_GE(shot.count(area(&form.CombinationLabel), RGB(255, 255, 255)), 4);
+}

@@ -63,7 +63,10 @@ LRESULT PanelWindow::onPaint() {
     GetClientRect(hwnd(), &rect);
     bevel(dc, rect, panel_.bevelOuter());
     bevel(dc, rect, panel_.bevelInner());
-    paintCaption(dc, rect);
+    bool marked = markedPressed();
+    if (marked)
+        FillRect(dc, &rect, brushOf(SysColor::Highlight));
+    paintCaption(dc, rect, marked ? SysColor::HighlightText : SysColor::BtnText);
     if (GetFocus() == hwnd()) {
         InflateRect(&rect, -2, -2);
         DrawFocusRect(dc, &rect);
@@ -72,12 +75,18 @@ LRESULT PanelWindow::onPaint() {
     return 0;
 }
 
-void PanelWindow::paintCaption(HDC dc, RECT rect) {
+// Under high contrast a pressed toggle is told apart by more than a bevel a
+// pixel wide: it is drawn in the highlight colours.
+bool PanelWindow::markedPressed() const {
+    return panel_.takesFocus() && panel_.pressed() && highContrast();
+}
+
+void PanelWindow::paintCaption(HDC dc, RECT rect, SysColor ink) {
     if (panel_.caption().empty())
         return;
     HGDIOBJ previous = SelectObject(dc, font());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colorOf(panel_.enabled() ? SysColor::BtnText : SysColor::GrayText));
+    SetTextColor(dc, colorOf(panel_.enabled() ? ink : SysColor::GrayText));
     DrawTextW(dc, utf8ToWide(panel_.caption()).c_str(), -1, &rect,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, previous);
