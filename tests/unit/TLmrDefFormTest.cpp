@@ -347,9 +347,10 @@ TEST_F(DefFormTest, RowLookUpsAnswerForLettersOnly) {
     EXPECT_EQ(form->editOf('z'), form->editOf('Z'));
     EXPECT_EQ(form->labelOf('1'), nullptr);
     EXPECT_EQ(form->rowToHotKey('!'), nullptr);
-    EXPECT_EQ(form->rowShowCmdOf('!'), 5);
-    form->setRowExtra('!', 7);
-    EXPECT_EQ(form->rowExtraOf('!'), 0);
+    EXPECT_EQ(form->row('!'), nullptr);
+    EXPECT_EQ(form->row('q'), form->row('Q'));
+    EXPECT_EQ(form->row('Q')->letter(), 'Q');
+    form->setRowUsable('!', false);
     form->showHotKey(nullptr);
 }
 

@@ -30,7 +30,7 @@ captions() { # file, pattern of the lines
     captions src/ui/TLmrTrayForm.cpp 'MainPopupMenu.add\("[A-Za-z]+MenuItem"' | grep -vx 'DefineMenuItem\|HelpMenuItem\|AboutMenuItem\|ExitMenuItem\|-'
     sed -n '/BindRadioGroup.setItems/,/});/p' "$ROOT/src/ui/TLmrDefParamsForm.cpp" | grep -oE '"[^"]+"' | tr -d '"'
     captions src/ui/TLmrDefParamsForm.cpp 'ExtraRadioButton[123].setCaption|WindowSizeRadioGroup.setItems'
-    captions src/ui/TLmrDefForm.cpp 'kPopupBanner =|kBindBanner =|kUnknownBanner ='
+    captions src/ui/TLmrDefRow.cpp 'kPopupBanner =|kBindBanner =|kUnknownBanner ='
     echo 'HKEY_CURRENT_USER\Software\QelApp\Lumaro\HotKeys'
     printf '%s\n' 'reg export' 'reg import' 'shell:startup' MOD_NOREPEAT UTF-8 CTRL ALT SHIFT OK Cancel
 } | sed 's/</\&lt;/g; s/>/\&gt;/g' | sort -u >"$WORK/captions.txt"
