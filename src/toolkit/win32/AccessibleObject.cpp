@@ -18,6 +18,19 @@ namespace {
 using CreateStd = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
 using FromObject = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
 using AllocString = BSTR(WINAPI*)(const OLECHAR*);
+using ComInitialize = HRESULT(WINAPI*)(void*, DWORD);
+
+// Handing the object to a screen reader in another process marshals it,
+// which needs COM on this thread: the thread joins a single-threaded
+// apartment once, when a screen reader first asks, and stays in it.
+bool joinApartment() {
+    static const bool joined = [] {
+        auto initialize = platform::systemFunction<ComInitialize>("ole32.dll", "CoInitializeEx");
+        HRESULT result = initialize ? initialize(nullptr, COINIT_APARTMENTTHREADED) : E_NOTIMPL;
+        return SUCCEEDED(result) || result == RPC_E_CHANGED_MODE;
+    }();
+    return joined;
+}
 
 bool isSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
@@ -183,7 +196,7 @@ LRESULT AccessibleObject::answer(HWND window, WPARAM flags, LPARAM objectId) {
         platform::systemFunction<CreateStd>("oleacc.dll", "CreateStdAccessibleObject");
     static const auto fromObject =
         platform::systemFunction<FromObject>("oleacc.dll", "LresultFromObject");
-    if (!createStd || !fromObject)
+    if (!createStd || !fromObject || !joinApartment())
         return 0;
     void* standard = nullptr;
     if (FAILED(createStd(window, OBJID_CLIENT, __uuidof(IAccessible), &standard)) || !standard)
