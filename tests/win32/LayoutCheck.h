@@ -111,7 +111,8 @@ public:
     }
 
     // Pixels of the text colour of the window's state: a disabled window's
-    // text is grey or engraved in the shadow colour.
+    // text is in the disabled-text colour, an embossed glyph in the shadow
+    // colour.
     int inkOf(HWND window) const {
         RECT area = captionArea(window);
         if (IsWindowEnabled(window))
