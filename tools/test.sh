@@ -116,6 +116,16 @@ if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake"
     # manifest asks for (unit_tests_utf8.exe: the same tests, that manifest).
     run_gtest wine-unit-utf8 env "${WINE_ENV[@]}" timeout 300 wine "$B/win/tests/unit_tests_utf8.exe" \
         --gtest_filter='AnsiText*:*RegistryContract*'
+    # The layouts once more at 144 DPI (150 %). The server reads the DPI
+    # when it starts: set it, then start it anew.
+    for key in 'HKCU\Control Panel\Desktop' 'HKCU\Software\Wine\Fonts'; do
+        env "${WINE_ENV[@]}" timeout 60 wine reg add "$key" /v LogPixels /t REG_DWORD /d 144 /f \
+            >/dev/null 2>&1
+    done
+    wineserver -k 2>/dev/null
+    wineserver -w 2>/dev/null
+    run_gtest wine-unit-144dpi env "${WINE_ENV[@]}" timeout 300 wine "$B/win/tests/unit_tests.exe" \
+        --gtest_filter='*LaidOut*:*LabelNoLonger*:*ScaledBounds*'
     wineserver -k 2>/dev/null
     stop_display
     unset DISPLAY

@@ -28,9 +28,27 @@ static_assert(sizeof(void*) != 4 || sizeof(NotifyIconDataA) == kNotifyIconDataAS
 constexpr Dword kNimAdd = 0;
 constexpr Dword kNimModify = 1;
 constexpr Dword kNimDelete = 2;
+constexpr Dword kNimSetFocus = 3;
 constexpr unsigned kNifMessage = 0x1;
 constexpr unsigned kNifIcon = 0x2;
 constexpr unsigned kNifTip = 0x4;
+
+// NOTIFYICONIDENTIFIER: an icon by its window and id (the GUID left zero).
+struct NotifyIconIdentifier {
+    Dword cbSize;
+    Handle hWnd;
+    unsigned uID;
+    std::uint8_t guidItem[16];
+};
+constexpr Dword kNotifyIconIdentifierSize = 28;
+static_assert(sizeof(void*) != 4 || sizeof(NotifyIconIdentifier) == kNotifyIconIdentifierSize);
+
+struct ScreenRect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+};
 
 // Show commands, as ShellExecuteA takes them.
 constexpr int kSwHide = 0;
@@ -51,6 +69,11 @@ public:
     virtual bool PostMessageA(Handle hwnd, unsigned msg, std::uintptr_t wParam,
                               std::intptr_t lParam) = 0;
     virtual bool Shell_NotifyIconA(Dword message, NotifyIconDataA* data) = 0;
+    // An HRESULT: 0 (S_OK) with the icon's place on the screen; a failure
+    // where the shell does not know the icon or lacks the function
+    // (before Windows 7).
+    virtual long Shell_NotifyIconGetRect(const NotifyIconIdentifier* identifier,
+                                         ScreenRect* iconLocation) = 0;
     virtual unsigned RegisterWindowMessageA(const char* name) = 0;
     virtual bool GetCursorPos(Point* point) = 0;
 };

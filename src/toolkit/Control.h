@@ -62,6 +62,10 @@ public:
     // The tool-tip.
     const std::string& hint() const { return hint_; }
     void setHint(std::string utf8);
+    // What a screen reader calls the control where its own text or a label
+    // beside it does not say it; empty to leave the name to the system.
+    const std::string& accessibleName() const { return accessibleName_; }
+    void setAccessibleName(std::string utf8) { accessibleName_ = std::move(utf8); }
 
     // The window's handle. Asking for it makes the window (and its parents')
     // when there is none yet; handleAllocated() asks without making one.
@@ -111,6 +115,7 @@ private:
     int tabOrder_ = 0;
     bool tabStop_ = true;
     std::string hint_;
+    std::string accessibleName_;
     bool unrealizedBelow_ = false; // a control below was added after this window
     std::unique_ptr<WindowPeer> peer_;
 };

@@ -4,6 +4,7 @@
 #include "toolkit/Backend.h"
 #include "toolkit/Button.h"
 #include "toolkit/Messages.h"
+#include "toolkit/Panel.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -94,7 +95,9 @@ void Form::setCaption(std::string utf8) {
 }
 
 // Showing a hidden window raises it already; raising it again costs a
-// second trip to the window server on every show.
+// second trip to the window server on every show. A form opens with the
+// keyboard on the control that had it, else on its first tab stop, never on
+// its frame, where keys reach nothing.
 void Form::show() {
     if (visible())
         bringToFront();
@@ -102,6 +105,8 @@ void Form::show() {
         setVisible(true);
     if (focused_ && focused_->canFocus())
         focused_->setFocus();
+    else
+        focusNext();
 }
 
 void Form::close() {
@@ -196,7 +201,7 @@ bool Form::keyDown(Key key, bool shift) {
 }
 
 bool Form::keyRepeated(Key key, bool shift) {
-    bool onButton = dynamic_cast<Button*>(focused_) != nullptr;
+    bool onButton = dynamic_cast<Button*>(focused_) || dynamic_cast<Panel*>(focused_);
     switch (key) {
     case Key::Enter:
         if (!onButton && focused_ && focused_->reachable())

@@ -38,7 +38,9 @@ void Glyph::setPixel(int x, int y, Pixel pixel) {
 
 bool Glyph::isDark(int x, int y) const {
     Pixel p = pixel(x, y);
-    if (p == kTransparent || isSystem(p))
+    if (isSystem(p))
+        return p == system(SysColor::BtnText) || p == system(SysColor::WindowText);
+    if (p == kTransparent)
         return false;
     int luminance =
         (299 * int((p >> 16) & 0xFF) + 587 * int((p >> 8) & 0xFF) + 114 * int(p & 0xFF)) / 1000;

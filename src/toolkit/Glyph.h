@@ -29,9 +29,10 @@ public:
     Pixel pixel(int x, int y) const;
     void setPixel(int x, int y, Pixel pixel);
 
-    // The classic look of a disabled picture: its dark pixels in the shadow
-    // colour over a copy of them in the highlight colour one pixel down and
-    // to the right; everything else transparent.
+    // The classic look of a disabled picture: its dark pixels (ink in the
+    // text colour among them) in the shadow colour over a copy of them in the
+    // highlight colour one pixel down and to the right; everything else
+    // transparent.
     Glyph embossed() const;
 
     bool operator==(const Glyph&) const = default;

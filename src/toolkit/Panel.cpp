@@ -28,6 +28,13 @@ void Panel::click() {
     raise(onClick);
 }
 
+bool Panel::handleKey(Key key) {
+    if (!takesFocus_ || key != Key::Space)
+        return false;
+    click();
+    return true;
+}
+
 std::unique_ptr<WindowPeer> Panel::createPeer() {
     return backend().createPanelWindow(*this, parentHandle());
 }

@@ -22,10 +22,12 @@ MenuItem* PopupMenu::find(std::string_view name) const {
     return found == items_.end() ? nullptr : found->get();
 }
 
-void PopupMenu::popup(int x, int y) {
+bool PopupMenu::popup(int x, int y) {
     int chosen = backend().trackPopupMenu(*this, owner_.handle(), x, y);
-    if (chosen >= 0 && chosen < static_cast<int>(items_.size()))
-        items_[chosen]->click();
+    if (chosen < 0 || chosen >= static_cast<int>(items_.size()))
+        return false;
+    items_[chosen]->click();
+    return true;
 }
 
 } // namespace tk

@@ -25,8 +25,9 @@ public:
     MenuItem* find(std::string_view name) const;
 
     // Shows the menu with its top left corner at (x, y) in screen pixels and
-    // clicks the item the user chooses, once the menu has closed.
-    void popup(int x, int y);
+    // clicks the item the user chooses, once the menu has closed; false when
+    // the menu closed without a choice.
+    bool popup(int x, int y);
 
 private:
     std::string name_;

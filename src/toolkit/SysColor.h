@@ -11,6 +11,8 @@ enum class SysColor {
     GrayText = 17,
     BtnText = 18,
     BtnHighlight = 20,
+    Highlight = 13,
+    HighlightText = 14,
 };
 
 } // namespace tk

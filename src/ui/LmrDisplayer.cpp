@@ -55,7 +55,7 @@ void LmrDisplayer::commit() {
 // with no command removes its combination's definition.
 void LmrDisplayer::storePage() {
     for (char letter = 'A'; letter <= 'Z'; ++letter)
-        workingList_->addOrReplace(form_->rowToHotKey(letter));
+        workingList_->addOrReplace(form_->rowToHotKey(letter).release());
 }
 
 // Every usable state first: filling a row reads it.

@@ -12,6 +12,7 @@ TAboutBox::TAboutBox(std::string name)
     OKButton.setBounds({119, 124, 75, 25});
     OKButton.setCaption("OK");
     OKButton.setDefault(true);
+    OKButton.setCancel(true);
     OKButton.setTabOrder(1);
 }
 

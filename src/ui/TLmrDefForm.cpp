@@ -10,14 +10,6 @@
 
 namespace {
 
-tk::Glyph ellipsisGlyph() {
-    return tk::Glyph({"kk.kk.kk", "kk.kk.kk"}, {{'k', 0x000000}});
-}
-
-std::string letterName(const char* family, int index) {
-    return std::string(family) + static_cast<char>('A' + index);
-}
-
 // A page switch sets all three page panels: only the one that changed is
 // painted again.
 void setPressed(tk::Panel& panel, bool pressed) {
@@ -30,10 +22,6 @@ void setPressed(tk::Panel& panel, bool pressed) {
 
 } // namespace
 
-const std::string TLmrDefForm::kPopupBanner = " <<< Lumaroポップアップ >>>";
-const std::string TLmrDefForm::kBindBanner = " <<< Windows標準HotKeyへのバインド >>>";
-const std::string TLmrDefForm::kUnknownBanner = "???";
-
 TLmrDefForm::TLmrDefForm()
     : Form("LmrDefForm"), Panel1("Panel1", *this), OkButton("OkButton", Panel1),
       CancelButton("CancelButton", Panel1), CombinationLabel("CombinationLabel", Panel1),
@@ -43,6 +31,7 @@ TLmrDefForm::TLmrDefForm()
     for (int i = 0; i < kRows; ++i)
         layoutRow(i);
     layoutBottom();
+    nameRows();
     onCreate = [this] { FormCreate(); };
 }
 
@@ -58,39 +47,14 @@ void TLmrDefForm::layoutForm() {
     Panel1.setTabOrder(0);
 }
 
-// A to M down the left column, N to Z down the right one.
 void TLmrDefForm::layoutRow(int i) {
     char letter = static_cast<char>('A' + i);
-    auto& panel = KeyPanel[i] = std::make_unique<tk::Panel>(letterName("KeyPanel", i), Panel1);
-    panel->setBounds({i < 13 ? 8 : 296, 4 + 31 * (i % 13), 281, 29});
-    panel->setBevelOuter(tk::Bevel::Raised);
-    panel->setBevelInner(tk::Bevel::None);
-    panel->setTabOrder(i);
-
-    auto& label = KeyLabel[i] = std::make_unique<tk::Label>(letterName("KeyLabel", i), *panel);
-    label->setBounds({8, 8, 0, 12});
-    label->setAutoSize(true);
-    label->setCaption(std::string(1, letter));
-
-    auto& edit = KeyEdit[i] = std::make_unique<TQelEdit>(letterName("KeyEdit", i), *panel);
-    edit->setBounds({20, 4, 230, 20});
-    edit->setTabOrder(0);
-    edit->setMaxLength(QelRegistry::kMaxTextUnits);
-    edit->OnDropFiles = [this, letter](TQelEdit&, const StringList& flist) {
+    TLmrDefRow& made = *(rows[i] = std::make_unique<TLmrDefRow>(letter, Panel1));
+    made.edit.OnDropFiles = [this, letter](TQelEdit&, const StringList& flist) {
         KeyEditDropFiles(letter, flist);
     };
-    edit->onKeyPress = [this](char32_t& key) { KeyEditKeyPress(key); };
-
-    auto& button = KeyFolderButton[i] =
-        std::make_unique<tk::GlyphButton>(letterName("KeyFolderButton", i), *panel);
-    button->setBounds({256, 4, 21, 21});
-    button->setTabOrder(1);
-    button->setGlyph(ellipsisGlyph());
-    button->onClick = [this, letter] { KeyFolderButtonClick(letter); };
-    // Registering makes the edit's window, and with it the whole row's: the
-    // row is complete by then, so that no window of it is left for the
-    // first show to make.
-    edit->setDropAccept(true);
+    made.edit.onKeyPress = [this](char32_t& key) { KeyEditKeyPress(key); };
+    made.button.onClick = [this, letter] { KeyFolderButtonClick(letter); };
 }
 
 void TLmrDefForm::layoutBottom() {
@@ -105,6 +69,8 @@ void TLmrDefForm::layoutBottom() {
         panel->setBounds({left, 414, 57, 21});
         panel->setCaption(caption);
         panel->setTabOrder(order++);
+        panel->setTakesFocus(true);
+        panel->setAccessibleName(caption);
         setPressed(*panel, false);
         left += 58;
     }
@@ -122,15 +88,11 @@ void TLmrDefForm::layoutBottom() {
     CancelButton.onClick = [this] { CancelButtonClick(); };
 }
 
+// The rows hold the default record from their making: empty folder and
+// parameters, a launch, shown normally.
 void TLmrDefForm::FormCreate() {
     pageCtrl = pageAlt = pageShift = false;
     displayer = nullptr;
-    for (int i = 0; i < kRows; ++i) {
-        rowDirectory[i].clear();
-        rowParameters[i].clear();
-        rowExtra[i] = 0;
-        rowShowCmd[i] = HotKey::kDefaultShowCmd;
-    }
     paramsForm = &tk::Application::instance().createForm<TLmrDefParamsForm>();
 }
 
@@ -150,6 +112,18 @@ void TLmrDefForm::updatePagePanels() {
     setPressed(CtrlButtonPanel, pageCtrl);
     setPressed(AltButtonPanel, pageAlt);
     setPressed(ShiftButtonPanel, pageShift);
+    nameRows();
+}
+
+// A sighted user reads a row's combination from its letter and the pressed
+// toggles; a screen reader hears it as the name of the row's edit and button,
+// written as the parameters dialog's title writes it.
+void TLmrDefForm::nameRows() {
+    for (int i = 0; i < kRows; ++i) {
+        std::string name = TLmrDefParamsForm::combinationText(static_cast<char>('A' + i), pageCtrl,
+                                                              pageAlt, pageShift);
+        rows[i]->setName(name);
+    }
 }
 
 char TLmrDefForm::normalizeLetter(char c) {
@@ -165,148 +139,50 @@ int TLmrDefForm::rowIndex(char c) {
     return letter ? letter - 'A' : -1;
 }
 
-tk::Label* TLmrDefForm::labelOf(char letter) const {
+TLmrDefRow* TLmrDefForm::row(char letter) const {
     int i = rowIndex(letter);
-    return i < 0 ? nullptr : KeyLabel[i].get();
+    return i < 0 ? nullptr : rows[i].get();
+}
+
+tk::Label* TLmrDefForm::labelOf(char letter) const {
+    TLmrDefRow* found = row(letter);
+    return found ? &found->label : nullptr;
 }
 
 TQelEdit* TLmrDefForm::editOf(char letter) const {
-    int i = rowIndex(letter);
-    return i < 0 ? nullptr : KeyEdit[i].get();
+    TLmrDefRow* found = row(letter);
+    return found ? &found->edit : nullptr;
 }
 
 tk::GlyphButton* TLmrDefForm::buttonOf(char letter) const {
-    int i = rowIndex(letter);
-    return i < 0 ? nullptr : KeyFolderButton[i].get();
+    TLmrDefRow* found = row(letter);
+    return found ? &found->button : nullptr;
 }
 
-std::string TLmrDefForm::rowCommand(char letter) const {
-    TQelEdit* edit = editOf(letter);
-    return edit ? edit->ansiText() : std::string();
-}
-
-void TLmrDefForm::setRowCommand(char letter, const std::string& command) {
-    if (TQelEdit* edit = editOf(letter)) {
-        edit->setAnsiText(command);
-        edit->setHint(tk::ansiToUtf8(command));
-    }
-}
-
-std::string TLmrDefForm::rowDirectoryOf(char letter) const {
-    int i = rowIndex(letter);
-    return i < 0 ? std::string() : rowDirectory[i];
-}
-
-void TLmrDefForm::setRowDirectory(char letter, const std::string& directory) {
-    if (int i = rowIndex(letter); i >= 0)
-        rowDirectory[i] = directory;
-}
-
-std::string TLmrDefForm::rowParametersOf(char letter) const {
-    int i = rowIndex(letter);
-    return i < 0 ? std::string() : rowParameters[i];
-}
-
-void TLmrDefForm::setRowParameters(char letter, const std::string& parameters) {
-    if (int i = rowIndex(letter); i >= 0)
-        rowParameters[i] = parameters;
-}
-
-int TLmrDefForm::rowExtraOf(char letter) const {
-    int i = rowIndex(letter);
-    return i < 0 ? 0 : rowExtra[i];
-}
-
-void TLmrDefForm::setRowExtra(char letter, int extra) {
-    if (int i = rowIndex(letter); i >= 0)
-        rowExtra[i] = extra;
-}
-
-int TLmrDefForm::rowShowCmdOf(char letter) const {
-    int i = rowIndex(letter);
-    return i < 0 ? HotKey::kDefaultShowCmd : rowShowCmd[i];
-}
-
-void TLmrDefForm::setRowShowCmd(char letter, int showCmd) {
-    if (int i = rowIndex(letter); i >= 0)
-        rowShowCmd[i] = showCmd;
-}
-
-HotKey* TLmrDefForm::rowToHotKey(char letter) const {
-    char l = normalizeLetter(letter);
-    if (rowIndex(l) < 0)
-        return nullptr;
-    auto* key = new HotKey();
-    key->setKeyLetter(l);
-    key->setCtrl(pageCtrl);
-    key->setAlt(pageAlt);
-    key->setShift(pageShift);
-    int code = rowExtraOf(l);
-    key->setExtra(code);
-    if (HotKey::isLaunchExtra(code)) {
-        key->setCommand(rowCommand(l));
-        key->setDirectory(rowDirectoryOf(l));
-        key->setParameters(rowParametersOf(l));
-        key->setShowCmd(rowShowCmdOf(l));
-    }
-    return key;
+std::unique_ptr<HotKey> TLmrDefForm::rowToHotKey(char letter) const {
+    TLmrDefRow* found = row(letter);
+    return found ? found->toHotKey(pageCtrl, pageAlt, pageShift) : nullptr;
 }
 
 // Whether a row is usable is read from its label: the usable states are set
 // for the whole page before any row is filled.
 void TLmrDefForm::showHotKey(const HotKey* key) {
-    if (!key)
-        return;
-    char l = key->keyLetter();
-    if (rowIndex(l) < 0)
-        return;
-    bool usable = labelOf(l)->enabled();
-    setRowExtra(l, key->extra());
-    if (key->isLaunch()) {
-        setRowCommand(l, key->command());
-        setRowDirectory(l, key->directory());
-        setRowParameters(l, key->parameters());
-        setRowShowCmd(l, key->showCmd());
-        setRowReadOnly(l, !usable);
-    } else if (key->isPopup()) {
-        showBanner(l, kPopupBanner, true);
-    } else if (key->isBind()) {
-        showBanner(l, kBindBanner, true);
-    } else {
-        showBanner(l, kUnknownBanner, !usable);
-    }
-}
-
-void TLmrDefForm::showBanner(char letter, const std::string& banner, bool readOnly) {
-    TQelEdit* edit = editOf(letter);
-    edit->setText(banner);
-    edit->setHint(banner);
-    setRowDirectory(letter, "");
-    setRowParameters(letter, "");
-    setRowShowCmd(letter, HotKey::kDefaultShowCmd);
-    setRowReadOnly(letter, readOnly);
+    if (TLmrDefRow* found = key ? row(key->keyLetter()) : nullptr)
+        found->show(*key);
 }
 
 void TLmrDefForm::setRowUsable(char letter, bool usable) {
-    if (rowIndex(letter) < 0)
-        return;
-    editOf(letter)->setEnabled(usable);
-    buttonOf(letter)->setEnabled(usable);
-    labelOf(letter)->setEnabled(usable);
-    setRowReadOnly(letter, !usable);
+    if (TLmrDefRow* found = row(letter))
+        found->setUsable(usable);
 }
 
 void TLmrDefForm::setRowReadOnly(char letter, bool readOnly) {
-    TQelEdit* edit = editOf(letter);
-    if (!edit)
-        return;
-    edit->setReadOnly(readOnly);
-    edit->setColor(readOnly ? tk::SysColor::BtnFace : tk::SysColor::Window);
-    edit->setTabStop(!readOnly);
+    if (TLmrDefRow* found = row(letter))
+        found->setReadOnly(readOnly);
 }
 
 void TLmrDefForm::editRow(char letter) {
-    std::unique_ptr<HotKey> key(rowToHotKey(letter));
+    std::unique_ptr<HotKey> key = rowToHotKey(letter);
     if (key)
         runParamsDialog(key.get());
 }
@@ -315,7 +191,7 @@ void TLmrDefForm::editRow(char letter) {
 void TLmrDefForm::dropOnRow(char letter, const StringList& flist) {
     if (flist.empty())
         return;
-    std::unique_ptr<HotKey> key(rowToHotKey(letter));
+    std::unique_ptr<HotKey> key = rowToHotKey(letter);
     if (!key)
         return;
     key->setCommand(flist.front());

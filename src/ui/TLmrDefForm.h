@@ -5,6 +5,7 @@
 #include "toolkit/GlyphButton.h"
 #include "toolkit/Label.h"
 #include "toolkit/Panel.h"
+#include "ui/TLmrDefRow.h"
 
 #include <array>
 #include <memory>
@@ -14,9 +15,8 @@ class HotKey;
 class LmrDisplayer;
 class TLmrDefParamsForm;
 
-// The definition window: the 26 letter rows of one modifier page. Each row
-// is a label, an edit holding the command and a button for the parameters
-// dialog, and holds the rest of its definition in the row arrays.
+// The definition window: the 26 letter rows of one modifier page, each row
+// a value of its own (TLmrDefRow), and the three toggles that choose the page.
 class TLmrDefForm : public tk::Form {
 public:
     static constexpr int kRows = 26;
@@ -25,16 +25,12 @@ public:
     TLmrDefForm();
 
     tk::Panel Panel1;
-    std::array<std::unique_ptr<tk::Panel>, kRows> KeyPanel;
-    std::array<std::unique_ptr<tk::Label>, kRows> KeyLabel;
     tk::Button OkButton;
     tk::Button CancelButton;
     tk::Label CombinationLabel;
     tk::Panel CtrlButtonPanel;
     tk::Panel AltButtonPanel;
     tk::Panel ShiftButtonPanel;
-    std::array<std::unique_ptr<TQelEdit>, kRows> KeyEdit;
-    std::array<std::unique_ptr<tk::GlyphButton>, kRows> KeyFolderButton;
 
     void setDisplayer(LmrDisplayer* d) { displayer = d; }
     LmrDisplayer* owner() const { return displayer; }
@@ -46,7 +42,8 @@ public:
     bool pageIsAlt() const { return pageAlt; }
     bool pageIsShift() const { return pageShift; }
 
-    HotKey* rowToHotKey(char letter) const;
+    // Null for a non-letter; the caller owns the record.
+    std::unique_ptr<HotKey> rowToHotKey(char letter) const;
     void showHotKey(const HotKey* key);
     void setRowUsable(char letter, bool usable);
     void setRowReadOnly(char letter, bool readOnly);
@@ -56,24 +53,11 @@ public:
 
     static char normalizeLetter(char c);
     static int rowIndex(char c);
+    // The row of a letter, either case; null for anything else.
+    TLmrDefRow* row(char letter) const;
     tk::Label* labelOf(char letter) const;
     TQelEdit* editOf(char letter) const;
     tk::GlyphButton* buttonOf(char letter) const;
-
-    std::string rowCommand(char letter) const;
-    void setRowCommand(char letter, const std::string& command);
-    std::string rowDirectoryOf(char letter) const;
-    void setRowDirectory(char letter, const std::string& directory);
-    std::string rowParametersOf(char letter) const;
-    void setRowParameters(char letter, const std::string& parameters);
-    int rowExtraOf(char letter) const;
-    void setRowExtra(char letter, int extra);
-    int rowShowCmdOf(char letter) const;
-    void setRowShowCmd(char letter, int showCmd);
-
-    static const std::string kPopupBanner;
-    static const std::string kBindBanner;
-    static const std::string kUnknownBanner;
 
     void FormCreate();
     void KeyEditDropFiles(char letter, const StringList& flist) { dropOnRow(letter, flist); }
@@ -90,15 +74,12 @@ private:
     void layoutRow(int index);
     void layoutBottom();
     void switchPage(bool& flag);
-    void showBanner(char letter, const std::string& banner, bool readOnly);
+    void nameRows();
 
+    std::array<std::unique_ptr<TLmrDefRow>, kRows> rows;
     LmrDisplayer* displayer = nullptr;
     TLmrDefParamsForm* paramsForm = nullptr;
     bool pageCtrl = false;
     bool pageAlt = false;
     bool pageShift = false;
-    std::array<std::string, kRows> rowDirectory;
-    std::array<std::string, kRows> rowParameters;
-    std::array<int, kRows> rowExtra{};
-    std::array<int, kRows> rowShowCmd{};
 };

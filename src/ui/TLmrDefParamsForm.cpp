@@ -20,7 +20,10 @@ tk::Glyph openFolderGlyph() {
          ".kwyyyykkkkkkk..", ".kwyyyyyyyyyyk..", ".kwyyyyyyyyyyk..", ".kwyyyyyyyyyyk..",
          ".kwyykkkkkkkkkkk", ".kwykddddddddddk", ".kwkddddddddddk.", ".kkddddddddddk..",
          ".kddddddddddk...", ".kkkkkkkkkkk....", "................", "................"},
-        {{'k', 0x000000}, {'w', 0xFFF8C0}, {'y', 0xF0D060}, {'d', 0xE0B040}});
+        {{'k', tk::Glyph::system(tk::SysColor::BtnText)},
+         {'w', 0xFFF8C0},
+         {'y', 0xF0D060},
+         {'d', 0xE0B040}});
 }
 
 // Leading blanks, an optional sign, then digits up to the first other
@@ -150,6 +153,18 @@ void TLmrDefParamsForm::layoutLaunchLabels() {
         row.label.setAlignment(tk::Alignment::Right);
         row.label.setCaption(row.caption);
     }
+    nameForScreenReaders();
+}
+
+// The labels are painted by us and the glyph button has no text: a screen
+// reader hears what a sighted user reads beside each control.
+void TLmrDefParamsForm::nameForScreenReaders() {
+    ExecCmdEdit.setAccessibleName("起動コマンド");
+    ExecDirEdit.setAccessibleName("作業フォルダ");
+    ExecParamEdit.setAccessibleName("起動パラメータ");
+    CmdSpeedButton.setAccessibleName("起動コマンドのファイルを選ぶ");
+    WinBindEdit.setAccessibleName("その他");
+    WindowSizeRadioGroup.setAccessibleName("実行時の大きさ");
 }
 
 void TLmrDefParamsForm::layoutBind() {
@@ -267,6 +282,10 @@ int TLmrDefParamsForm::windowSizeShowCmd() const {
 }
 
 void TLmrDefParamsForm::showCombination() {
+    CombinationLabel.setCaption(combinationText(keyLetter, ctrl, alt, shift));
+}
+
+std::string TLmrDefParamsForm::combinationText(char letter, bool ctrl, bool alt, bool shift) {
     std::string text = "[Windows] ";
     if (ctrl)
         text += "+ [CTRL] ";
@@ -275,9 +294,9 @@ void TLmrDefParamsForm::showCombination() {
     if (shift)
         text += "+ [SHIFT] ";
     text += "+ ";
-    if (keyLetter != '\0')
-        text += tk::ansiToUtf8(std::string(1, keyLetter));
-    CombinationLabel.setCaption(text);
+    if (letter != '\0')
+        text += tk::ansiToUtf8(std::string(1, letter));
+    return text;
 }
 
 void TLmrDefParamsForm::updateControlStates() {

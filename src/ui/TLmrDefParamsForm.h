@@ -29,6 +29,8 @@ public:
     int actionCode() const;
     void updateControlStates();
     void showCombination();
+    // "[Windows] + [CTRL] + A": the combination as the title line writes it.
+    static std::string combinationText(char letter, bool ctrl, bool alt, bool shift);
 
     // The bind identifiers the record holds; the spin control's range ends
     // at the largest.
@@ -77,6 +79,7 @@ private:
     void layoutBase();
     void layoutLaunch();
     void layoutLaunchLabels();
+    void nameForScreenReaders();
     void layoutBind();
     void layoutButtons();
     void wireEvents();

@@ -89,15 +89,9 @@ void TLmrTrayForm::onHotKeyMessage(std::intptr_t lParam) {
 
 void TLmrTrayForm::onTrayNotify(std::intptr_t lParam) {
     switch (static_cast<unsigned>(lParam)) {
-    case kWmRButtonDown: {
-        // The window must be in the foreground, or the menu does not close
-        // when the user clicks elsewhere.
-        setForeground();
-        platform::Point at{};
-        platform::shellApi().GetCursorPos(&at);
-        MainPopupMenu.popup(at.x, at.y);
+    case kWmRButtonDown:
+        showMenu();
         break;
-    }
     case kWmLButtonDblClk:
         setForeground();
         DefineMenuItemClick();
@@ -105,6 +99,45 @@ void TLmrTrayForm::onTrayNotify(std::intptr_t lParam) {
     default:
         break;
     }
+}
+
+// The window must be in the foreground, or the menu does not close when the
+// user clicks elsewhere. A menu left without a choice gives the keyboard back
+// to the notification area, where a keyboard user opened it.
+void TLmrTrayForm::showMenu() {
+    setForeground();
+    platform::Point at = menuPosition();
+    if (!MainPopupMenu.popup(at.x, at.y))
+        returnFocusToTray();
+}
+
+// At the pointer, as it was clicked; opened from the keyboard (Enter or
+// Shift+F10 on the icon, reported as a right press) the pointer may be
+// anywhere, and the menu then opens at the icon where the shell tells it.
+platform::Point TLmrTrayForm::menuPosition() {
+    platform::ShellApi& shell = platform::shellApi();
+    platform::Point cursor{};
+    shell.GetCursorPos(&cursor);
+    platform::NotifyIconIdentifier icon{};
+    icon.cbSize = platform::kNotifyIconIdentifierSize;
+    icon.hWnd = handle();
+    icon.uID = kTrayIconId;
+    platform::ScreenRect rect;
+    if (shell.Shell_NotifyIconGetRect(&icon, &rect) != 0)
+        return cursor;
+    bool overIcon = cursor.x >= rect.left && cursor.x < rect.right && cursor.y >= rect.top &&
+                    cursor.y < rect.bottom;
+    if (overIcon)
+        return cursor;
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+void TLmrTrayForm::returnFocusToTray() {
+    platform::NotifyIconDataA data{};
+    data.cbSize = platform::kNotifyIconDataASize;
+    data.hWnd = handle();
+    data.uID = kTrayIconId;
+    platform::shellApi().Shell_NotifyIconA(platform::kNimSetFocus, &data);
 }
 
 // The shell was restarted: put the icon back, without deleting it first.

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/ShellApi.h"
 #include "toolkit/Form.h"
 #include "toolkit/PopupMenu.h"
 
@@ -40,6 +41,9 @@ public:
 private:
     void onHotKeyMessage(std::intptr_t lParam);
     void onTrayNotify(std::intptr_t lParam);
+    void showMenu();
+    platform::Point menuPosition();
+    void returnFocusToTray();
     bool onTaskbarCreated(unsigned msg);
 
     LmrTrayWindow* trayWindow = nullptr;

@@ -94,9 +94,25 @@ bool FakeShell::Shell_NotifyIconA(Dword message, NotifyIconDataA* data) {
         return modifyIcon(*data);
     case kNimDelete:
         return icons_.erase({data->hWnd, data->uID}) != 0;
+    case kNimSetFocus:
+        if (!icons_.count({data->hWnd, data->uID}))
+            return false;
+        notificationAreaFocused_ = true;
+        return true;
     default:
         return false;
     }
+}
+
+long FakeShell::Shell_NotifyIconGetRect(const NotifyIconIdentifier* identifier,
+                                        ScreenRect* iconLocation) {
+    constexpr long kFail = static_cast<long>(0x80004005); // E_FAIL
+    if (!enter("Shell_NotifyIconGetRect") || !identifier || !iconLocation ||
+        identifier->cbSize != kNotifyIconIdentifierSize ||
+        !icons_.count({identifier->hWnd, identifier->uID}))
+        return kFail;
+    *iconLocation = iconRect_;
+    return 0;
 }
 
 unsigned FakeShell::RegisterWindowMessageA(const char* name) {

@@ -41,6 +41,8 @@ public:
     bool PostMessageA(platform::Handle hwnd, unsigned msg, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
     bool Shell_NotifyIconA(platform::Dword message, platform::NotifyIconDataA* data) override;
+    long Shell_NotifyIconGetRect(const platform::NotifyIconIdentifier* identifier,
+                                 platform::ScreenRect* iconLocation) override;
     unsigned RegisterWindowMessageA(const char* name) override;
     bool GetCursorPos(platform::Point* point) override;
 
@@ -50,6 +52,12 @@ public:
 
     void setShellExecuteResult(std::intptr_t result) { shellExecuteResult_ = result; }
     void setCursorPos(int x, int y) { cursor_ = {x, y}; }
+    // Where every icon sits: the first one's place on a 1024 by 768 desktop.
+    void setIconRect(platform::ScreenRect rect) { iconRect_ = rect; }
+    // An icon was given the keyboard focus (NIM_SETFOCUS) and nothing took
+    // it since.
+    bool notificationAreaFocused() const { return notificationAreaFocused_; }
+    void takeFocus() { notificationAreaFocused_ = false; }
     // The shell forgets every icon, as when it restarts.
     void removeAllIcons() { icons_.clear(); }
 
@@ -85,6 +93,8 @@ private:
     std::vector<Launch> launches_;
     std::vector<Post> posts_;
     platform::Point cursor_;
+    platform::ScreenRect iconRect_{1006, 750, 1022, 766};
+    bool notificationAreaFocused_ = false;
     std::intptr_t shellExecuteResult_ = 42;
     std::set<std::string> failing_;
     std::vector<std::string> calls_;

@@ -98,8 +98,8 @@ HWND control(const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y,
     return window;
 }
 
-HWND panel(HWND parent, int x, int y, int w, int h, const wchar_t* text = L"") {
-    return control(L"HandmadePanel", text, 0, x, y, w, h, parent, WS_EX_CONTROLPARENT);
+HWND panel(HWND parent, int x, int y, int w, int h, const wchar_t* text = L"", DWORD style = 0) {
+    return control(L"HandmadePanel", text, style, x, y, w, h, parent, WS_EX_CONTROLPARENT);
 }
 
 HWND label(HWND parent, const wchar_t* text, int x, int y, int w, int h) {
@@ -197,9 +197,10 @@ void definitionWindow(HWND owner) {
         r.button = button(row, L"...", 256, 4, 21, 21);
     }
     label(base, L"HotKey Combination : ", 16, 416, 114, 12);
-    definitions.ctrl = panel(base, 130, 414, 57, 21, L"CTRL");
-    panel(base, 188, 414, 57, 21, L"ALT");
-    panel(base, 246, 414, 57, 21, L"SHIFT");
+    // The page toggles are tab stops, as the program's are.
+    definitions.ctrl = panel(base, 130, 414, 57, 21, L"CTRL", WS_TABSTOP);
+    panel(base, 188, 414, 57, 21, L"ALT", WS_TABSTOP);
+    panel(base, 246, 414, 57, 21, L"SHIFT", WS_TABSTOP);
     button(base, L"OK", 360, 416, 75, 25);
     button(base, L"Cancel", 448, 416, 75, 25);
 }
@@ -314,7 +315,7 @@ template <typename F> double timed(F action) {
     return nowMs() - start;
 }
 
-// Centred on the screen, in front.
+// Centred on the screen, in front, with the keyboard on the first row.
 void showDefinitions() {
     RECT rect;
     GetWindowRect(definitions.window, &rect);
@@ -323,6 +324,7 @@ void showDefinitions() {
                  (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE);
     ShowWindow(definitions.window, SW_SHOWNORMAL);
     SetForegroundWindow(definitions.window);
+    SetFocus(definitions.rows[0].edit);
 }
 
 // The same definitions as the benchmark of the program's window.

@@ -12,12 +12,16 @@
 //   e2e_tool text-at X Y           the text of the window at that screen point
 //   e2e_tool enabled-at X Y        exit 0 when that window is enabled
 //   e2e_tool readonly-at X Y       exit 0 when that edit is read-only
+//   e2e_tool heard-at X Y          what a screen reader hears of that window:
+//                                  NAME|ROLE|PRESSED (role as a number, 1 if pressed)
 //   e2e_tool menu-keys KEY...      posts keys (up, down, return, escape) to it
 //   e2e_tool post-hotkey MODS VK   posts WM_HOTKEY to the icon's owner
 //   e2e_tool register-all          registers all 208 Windows-key hotkeys
 //   e2e_tool set-event NAME        sets a named event
 #include <windows.h>
 
+#include <ole2.h>
+#include <oleacc.h>
 #include <shellapi.h>
 
 #include <cstdio>
@@ -141,6 +145,35 @@ int textAt(int x, int y) {
     return 0;
 }
 
+// Through oleacc, as a screen reader asks another program's window.
+int heardAt(int x, int y) {
+    HWND window = windowAt(x, y);
+    using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
+    auto fromWindow = reinterpret_cast<FromWindow>(reinterpret_cast<void*>(
+        GetProcAddress(LoadLibraryW(L"oleacc.dll"), "AccessibleObjectFromWindow")));
+    IAccessible* object = nullptr;
+    if (!window || !fromWindow ||
+        FAILED(fromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                          reinterpret_cast<void**>(&object))))
+        return 1;
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    char utf8[4096] = {};
+    if (SUCCEEDED(object->get_accName(self, &name)) && name) {
+        WideCharToMultiByte(CP_UTF8, 0, name, -1, utf8, sizeof utf8, nullptr, nullptr);
+        SysFreeString(name);
+    }
+    VARIANT role{}, state{};
+    object->get_accRole(self, &role);
+    object->get_accState(self, &state);
+    std::printf("%s|%ld|%d\n", utf8, role.vt == VT_I4 ? role.lVal : 0L,
+                state.vt == VT_I4 && (state.lVal & STATE_SYSTEM_PRESSED) ? 1 : 0);
+    object->Release();
+    return 0;
+}
+
 int readOnlyAt(int x, int y) {
     HWND window = windowAt(x, y);
     return window && (GetWindowLongW(window, GWL_STYLE) & ES_READONLY) ? 0 : 1;
@@ -250,6 +283,8 @@ int main(int argc, char** argv) {
     }
     if (command == "text-at" && argc == 4)
         return textAt(std::atoi(argv[2]), std::atoi(argv[3]));
+    if (command == "heard-at" && argc == 4)
+        return heardAt(std::atoi(argv[2]), std::atoi(argv[3]));
     if (command == "readonly-at" && argc == 4)
         return readOnlyAt(std::atoi(argv[2]), std::atoi(argv[3]));
     if (command == "enabled-at" && argc == 4)

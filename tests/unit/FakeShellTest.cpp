@@ -42,9 +42,19 @@ TEST(FakeShell, TrayIconsFollowAddModifyDeleteRules) {
     EXPECT_EQ(icon->callbackMessage, 0x401u);
     EXPECT_EQ(icon->icon, 0x77u);
 
+    NotifyIconIdentifier which{kNotifyIconIdentifierSize, 0x100, 100, {}};
+    ScreenRect at;
+    EXPECT_EQ(shell.Shell_NotifyIconGetRect(&which, &at), 0);
+    EXPECT_EQ(at.right - at.left, 16);
+    EXPECT_FALSE(shell.notificationAreaFocused());
+    EXPECT_TRUE(shell.Shell_NotifyIconA(kNimSetFocus, &add));
+    EXPECT_TRUE(shell.notificationAreaFocused());
+
     EXPECT_TRUE(shell.Shell_NotifyIconA(kNimDelete, &add));
     EXPECT_EQ(shell.icon(0x100, 100), nullptr);
     EXPECT_EQ(shell.iconCount(), 1u);
+    EXPECT_NE(shell.Shell_NotifyIconGetRect(&which, &at), 0) << "a deleted icon has no place";
+    EXPECT_FALSE(shell.Shell_NotifyIconA(kNimSetFocus, &add));
 }
 
 TEST(FakeShell, WindowsAreFoundByClassWithoutCaseAndDestroyedOnesRefusePosts) {

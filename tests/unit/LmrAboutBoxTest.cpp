@@ -53,8 +53,12 @@ TEST_F(AboutBoxTest, ThereIsOnlyEverOneBoxAndClosingHidesIt) {
     EXPECT_EQ(tk::Application::instance().forms().size(), forms);
 }
 
-TEST_F(AboutBoxTest, EnterPressesOk) {
+TEST_F(AboutBoxTest, EnterAndEscapePressOk) {
     controller->showAboutBox();
+    EXPECT_TRUE(box->OKButton.focused());
     box->keyDown(tk::Key::Enter);
+    EXPECT_FALSE(box->visible());
+    controller->showAboutBox();
+    EXPECT_TRUE(box->keyDown(tk::Key::Escape));
     EXPECT_FALSE(box->visible());
 }

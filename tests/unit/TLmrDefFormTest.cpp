@@ -222,6 +222,58 @@ TEST_F(DefFormTest, AHeldCombinationIsADisabledRowAndItsDefinitionIsKept) {
     EXPECT_EQ(os.registry.stringValue(kListKey + "\\HotKey_0", "Command"), "held.exe");
 }
 
+// The page toggles come after the rows and before OK; Space toggles the
+// focused one as a click does, once however long it is held, and the focus
+// stays on it.
+TEST_F(DefFormTest, TheKeyboardReachesThePageTogglesAndSpaceTogglesThem) {
+    start();
+    controller->showDefineWindow();
+    EXPECT_TRUE(edit('A').focused()) << "opens on its first tab stop";
+    std::vector<tk::Control*> order = form->tabList();
+    ASSERT_EQ(order.size(), 26u * 2 + 5);
+    EXPECT_EQ(order[51], form->buttonOf('Z'));
+    EXPECT_EQ(
+        std::vector<tk::Control*>(order.end() - 5, order.end()),
+        (std::vector<tk::Control*>{&form->CtrlButtonPanel, &form->AltButtonPanel,
+                                   &form->ShiftButtonPanel, &form->OkButton, &form->CancelButton}));
+
+    edit('D').setText("typed");
+    form->buttonOf('Z')->setFocus();
+    form->keyDown(tk::Key::Tab);
+    form->keyDown(tk::Key::Tab);
+    ASSERT_TRUE(form->AltButtonPanel.focused());
+    form->keyDown(tk::Key::Space);
+    form->keyRepeated(tk::Key::Space);
+    EXPECT_TRUE(form->pageIsAlt());
+    EXPECT_EQ(form->AltButtonPanel.bevelOuter(), tk::Bevel::Lowered);
+    EXPECT_EQ(edit('D').text(), "");
+    EXPECT_TRUE(form->AltButtonPanel.focused());
+    form->keyDown(tk::Key::Enter);
+    EXPECT_TRUE(form->visible() && form->pageIsAlt()) << "Enter presses nothing here";
+    form->keyDown(tk::Key::Space);
+    EXPECT_FALSE(form->pageIsAlt());
+    EXPECT_EQ(edit('D').text(), "typed");
+}
+
+// A screen reader hears each row's combination, as the parameters dialog's
+// title writes it, renamed with every page.
+TEST_F(DefFormTest, EachRowIsNamedWithItsCombinationOnEveryPage) {
+    start();
+    EXPECT_EQ(edit('A').accessibleName(), "[Windows] + A");
+    form->CtrlButtonPanelClick();
+    form->ShiftButtonPanelClick();
+    EXPECT_EQ(edit('Q').accessibleName(), "[Windows] + [CTRL] + [SHIFT] + Q");
+    EXPECT_EQ(form->buttonOf('Q')->accessibleName(), "[Windows] + [CTRL] + [SHIFT] + Q");
+    HotKey key;
+    key.setKeyLetter('Q');
+    key.setCtrl(true);
+    key.setShift(true);
+    form->params()->loadFrom(key);
+    EXPECT_EQ(form->params()->CombinationLabel.caption(), edit('Q').accessibleName());
+    EXPECT_TRUE(form->CtrlButtonPanel.pressed());
+    EXPECT_FALSE(form->AltButtonPanel.pressed());
+}
+
 TEST_F(DefFormTest, EnterMovesTheFocusToOkWithoutInsertingOrPressing) {
     start();
     controller->showDefineWindow();
@@ -312,9 +364,10 @@ TEST_F(DefFormTest, RowLookUpsAnswerForLettersOnly) {
     EXPECT_EQ(form->editOf('z'), form->editOf('Z'));
     EXPECT_EQ(form->labelOf('1'), nullptr);
     EXPECT_EQ(form->rowToHotKey('!'), nullptr);
-    EXPECT_EQ(form->rowShowCmdOf('!'), 5);
-    form->setRowExtra('!', 7);
-    EXPECT_EQ(form->rowExtraOf('!'), 0);
+    EXPECT_EQ(form->row('!'), nullptr);
+    EXPECT_EQ(form->row('q'), form->row('Q'));
+    EXPECT_EQ(form->row('Q')->letter(), 'Q');
+    form->setRowUsable('!', false);
     form->showHotKey(nullptr);
 }
 

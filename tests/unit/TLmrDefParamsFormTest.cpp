@@ -103,6 +103,17 @@ TEST_F(TLmrDefParamsFormTest, TitleLineShowsTheCombination) {
     }
 }
 
+// Named as a sighted user reads them: by the painted label beside them, the
+// choice they belong to, what the glyph button does, the group's caption.
+TEST_F(TLmrDefParamsFormTest, ControlsWithoutTextOfTheirOwnAreNamedForScreenReaders) {
+    EXPECT_EQ(form.ExecCmdEdit.accessibleName(), "起動コマンド");
+    EXPECT_EQ(form.ExecDirEdit.accessibleName(), "作業フォルダ");
+    EXPECT_EQ(form.ExecParamEdit.accessibleName(), "起動パラメータ");
+    EXPECT_EQ(form.WinBindEdit.accessibleName(), "その他");
+    EXPECT_EQ(form.CmdSpeedButton.accessibleName(), "起動コマンドのファイルを選ぶ");
+    EXPECT_EQ(form.WindowSizeRadioGroup.accessibleName(), "実行時の大きさ");
+}
+
 TEST_F(TLmrDefParamsFormTest, EmptyLaunchLoadsWithTheLaunchControlsUsableAndTheBindOnesNot) {
     form.loadFrom(Record(Fields('A')));
     EXPECT_TRUE(form.ExtraRadioButton1.checked());

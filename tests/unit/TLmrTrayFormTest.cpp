@@ -76,6 +76,29 @@ TEST_F(TrayFormTest, ARightPressPopsTheMenuUpAtTheCursorAfterTakingTheForeground
                                                   "Exit"}));
 }
 
+// From the keyboard the shell reports a right press while the pointer may be
+// anywhere: the menu opens at the icon. Left without a choice, it gives the
+// keyboard back to the notification area; a choice does not.
+TEST_F(TrayFormTest, AMenuOpenedAwayFromTheIconOpensAtItAndEscapeReturnsToTheTray) {
+    os.shell.setCursorPos(100, 200);
+    form->dispatch(TLmrTrayForm::kTrayCallbackMessage, 100, kRButtonDown);
+    ASSERT_EQ(os.gui.menusShown().size(), 1u);
+    EXPECT_EQ(os.gui.menusShown()[0].x, 1014);
+    EXPECT_EQ(os.gui.menusShown()[0].y, 758);
+    EXPECT_TRUE(os.shell.notificationAreaFocused());
+
+    os.shell.takeFocus();
+    choice = "AboutMenuItem";
+    form->dispatch(TLmrTrayForm::kTrayCallbackMessage, 100, kRButtonDown);
+    EXPECT_FALSE(os.shell.notificationAreaFocused());
+
+    choice.clear();
+    os.shell.failFunction("Shell_NotifyIconGetRect");
+    form->dispatch(TLmrTrayForm::kTrayCallbackMessage, 100, kRButtonDown);
+    EXPECT_EQ(os.gui.menusShown().back().x, 100) << "where the shell cannot tell: the pointer";
+    EXPECT_EQ(os.gui.menusShown().back().y, 200);
+}
+
 TEST_F(TrayFormTest, ADoubleClickAndDefineShowTheDefinitionWindow) {
     TLmrDefForm* defForm = controller->displayer()->form();
     form->dispatch(TLmrTrayForm::kTrayCallbackMessage, 100, kLButtonDblClk);

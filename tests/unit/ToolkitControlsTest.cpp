@@ -185,6 +185,9 @@ TEST_F(ToolkitControlsTest, GlyphKeepsLightPixelsOutOfTheEmbossedPicture) {
     EXPECT_EQ(embossed.pixel(0, 0), tk::Glyph::system(tk::SysColor::BtnShadow));
     EXPECT_EQ(embossed.pixel(1, 0), tk::Glyph::kTransparent);
     EXPECT_EQ(embossed.pixel(2, 0), tk::Glyph::kTransparent);
+    tk::Glyph ink({"k"}, {{'k', tk::Glyph::system(tk::SysColor::BtnText)}});
+    EXPECT_EQ(ink.embossed().pixel(0, 0), tk::Glyph::system(tk::SysColor::BtnShadow))
+        << "ink in the text colour, whatever the scheme makes of it";
 }
 
 TEST_F(ToolkitControlsTest, PanelTakesClicksButNeverTheFocus) {

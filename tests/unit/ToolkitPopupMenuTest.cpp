@@ -90,9 +90,9 @@ TEST_F(ToolkitPopupMenuTest, TheItemTheUserChoosesIsClickedOnce) {
         offered.push_back(menu.name());
         return offered.size() == 1 ? "ExitMenuItem" : "Nonexistent";
     });
-    form.menu.popup(0, 0);
+    EXPECT_TRUE(form.menu.popup(0, 0));
     EXPECT_EQ(form.clicked, std::vector<std::string>{"ExitMenuItem"});
-    form.menu.popup(0, 0);
+    EXPECT_FALSE(form.menu.popup(0, 0)) << "no such item: closed without a choice";
     EXPECT_EQ(form.clicked, std::vector<std::string>{"ExitMenuItem"});
     EXPECT_EQ(offered.size(), 2u);
 }

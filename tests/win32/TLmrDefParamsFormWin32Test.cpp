@@ -1,3 +1,5 @@
+#include "LayoutCheck.h"
+#include "ScreenReader.h"
 #include "ShellDrop.h"
 #include "ToolkitWin32Fixture.h"
 
@@ -96,70 +98,45 @@ protected:
     TLmrDefParamsForm& form = app.createForm<TLmrDefParamsForm>();
 };
 
-// Auto-sized labels take their text's size in the font at hand and keep
-// the edge their alignment holds to.
-enum class Fit { Box, LeftEdge, RightEdge };
+using layout::Fit;
 
-struct Placement {
-    const char* name;
-    const char* parent;
-    tk::Rect bounds;
-    Fit fit = Fit::Box;
-};
-
-const Placement kLayout[] = {
+const std::vector<layout::Placement> kLayout = {
     {"TitlePanel", "LmrDefParamsForm", {0, 0, 453, 25}},
-    {"TitleLabel", "TitlePanel", {8, 6, 118, 12}, Fit::LeftEdge},
-    {"CombinationLabel", "TitlePanel", {128, 6, 225, 12}},
+    {"TitleLabel", "TitlePanel", {8, 6, 118, 12}, Fit::LeftEdge, true},
+    {"CombinationLabel", "TitlePanel", {128, 6, 225, 12}, Fit::Box, true},
     {"BasePanel", "LmrDefParamsForm", {0, 25, 453, 350}},
-    {"ExtraRadioButton1", "BasePanel", {8, 8, 225, 17}},
+    {"ExtraRadioButton1", "BasePanel", {8, 8, 225, 17}, Fit::Box, true},
     {"LmrBasePanel", "BasePanel", {16, 26, 425, 115}},
-    {"ExecCmdLabel", "LmrBasePanel", {21, 10, 69, 12}, Fit::RightEdge},
+    {"ExecCmdLabel", "LmrBasePanel", {21, 10, 69, 12}, Fit::RightEdge, true},
     {"ExecCmdEdit", "LmrBasePanel", {96, 6, 297, 20}},
-    {"CmdSpeedButton", "LmrBasePanel", {396, 6, 21, 21}},
-    {"ExecDirLabel", "LmrBasePanel", {17, 33, 73, 12}, Fit::RightEdge},
+    {"CmdSpeedButton", "LmrBasePanel", {396, 6, 21, 21}, Fit::Box, true},
+    {"ExecDirLabel", "LmrBasePanel", {17, 33, 73, 12}, Fit::RightEdge, true},
     {"ExecDirEdit", "LmrBasePanel", {96, 29, 297, 20}},
-    {"ExecParamLabel", "LmrBasePanel", {8, 56, 82, 12}, Fit::RightEdge},
+    {"ExecParamLabel", "LmrBasePanel", {8, 56, 82, 12}, Fit::RightEdge, true},
     {"ExecParamEdit", "LmrBasePanel", {96, 52, 297, 20}},
-    {"WindowSizeRadioGroup", "LmrBasePanel", {32, 76, 361, 33}},
-    {"ExtraRadioButton2", "BasePanel", {8, 152, 281, 17}},
-    {"ExtraRadioButton3", "BasePanel", {8, 178, 233, 17}},
+    {"WindowSizeRadioGroup", "LmrBasePanel", {32, 76, 361, 33}, Fit::Box, true},
+    {"ExtraRadioButton2", "BasePanel", {8, 152, 281, 17}, Fit::Box, true},
+    {"ExtraRadioButton3", "BasePanel", {8, 178, 233, 17}, Fit::Box, true},
     {"BindRadioGroup", "BasePanel", {16, 192, 425, 121}},
-    {"BindRadioGroup.Item10", "BindRadioGroup", {215, 82, 207, 17}},
+    {"BindRadioGroup.Item10", "BindRadioGroup", {215, 82, 207, 17}, Fit::Box, true},
     {"WinBindEdit", "BasePanel", {296, 274, 33, 20}},
     {"WinBindEditUpDown", "BasePanel", {329, 274, 16, 20}},
-    {"OKButton", "BasePanel", {144, 318, 75, 25}},
-    {"CancelButton", "BasePanel", {232, 318, 75, 25}},
+    {"OKButton", "BasePanel", {144, 318, 75, 25}, Fit::Box, true},
+    {"CancelButton", "BasePanel", {232, 318, 75, 25}, Fit::Box, true},
 };
 
 } // namespace
 
-TEST_F(TLmrDefParamsFormWin32Test, WindowRectanglesAreTheLayoutScaledFrom96Dpi) {
+TEST_F(TLmrDefParamsFormWin32Test, DialogIsLaidOutAndEveryCaptionPainted) {
+    HotKey key;
+    form.loadFrom(*launch(key));
+    form.show();
     RECT client;
     GetClientRect(hwnd(form), &client);
-    EXPECT_EQ(client.right, tk::scaleFrom96Dpi(453));
-    EXPECT_EQ(client.bottom, tk::scaleFrom96Dpi(375));
-    for (const Placement& place : kLayout) {
-        HWND window = hwnd(*form.find(place.name));
-        EXPECT_EQ(GetParent(window), hwnd(*form.find(place.parent))) << place.name;
-        RECT rect;
-        GetWindowRect(window, &rect);
-        MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-        int left = tk::scaleFrom96Dpi(place.bounds.left);
-        int top = tk::scaleFrom96Dpi(place.bounds.top);
-        RECT expected{left, top, left + tk::scaleFrom96Dpi(place.bounds.width),
-                      top + tk::scaleFrom96Dpi(place.bounds.height)};
-        if (place.fit == Fit::LeftEdge)
-            expected.right = rect.right;
-        if (place.fit == Fit::RightEdge)
-            expected.left = rect.left;
-        if (place.fit != Fit::Box)
-            expected.bottom = rect.bottom;
-        EXPECT_TRUE(EqualRect(&rect, &expected))
-            << place.name << " at " << rect.left << "," << rect.top << " to " << rect.right << ","
-            << rect.bottom;
-    }
-    POINT overGroup{tk::scaleFrom96Dpi(300), tk::scaleFrom96Dpi(280)};
+    EXPECT_EQ(client.right, layout::scaled(453));
+    EXPECT_EQ(client.bottom, layout::scaled(375));
+    layout::expectLaidOut(form, kLayout);
+    POINT overGroup{layout::scaled(300), layout::scaled(280)};
     EXPECT_EQ(ChildWindowFromPointEx(hwnd(form.BasePanel), overGroup, CWP_SKIPINVISIBLE),
               hwnd(form.WinBindEdit))
         << "WinBindEdit lies over the radio group";
@@ -338,4 +315,21 @@ TEST_F(TLmrDefParamsFormWin32Test, BrowsingLeavesTheCurrentFolderAsItWas) {
     char folder[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, folder);
     EXPECT_STRCASEEQ(folder, "C:\\windows");
+}
+
+// Read through oleacc as a screen reader reads them.
+TEST_F(TLmrDefParamsFormWin32Test, AScreenReaderHearsWhatEachControlIsFor) {
+    HotKey key;
+    form.loadFrom(*launch(key));
+    form.show();
+    std::pair<tk::Control*, std::wstring> named[] = {
+        {&form.ExecCmdEdit, L"起動コマンド"},
+        {&form.ExecDirEdit, L"作業フォルダ"},
+        {&form.ExecParamEdit, L"起動パラメータ"},
+        {&form.WinBindEdit, L"その他"},
+        {&form.CmdSpeedButton, L"起動コマンドのファイルを選ぶ"},
+        {&form.WindowSizeRadioGroup, L"実行時の大きさ"},
+    };
+    for (const auto& [control, name] : named)
+        EXPECT_EQ(hear(hwnd(*control)).name, name) << control->name();
 }

@@ -250,3 +250,17 @@ TEST_F(ToolkitWin32ControlsTest, GlyphButtonShowsItsPictureAndTheGreyOneWhenDisa
     glyph.setEnabled(false);
     EXPECT_EQ(centre(window), GetSysColor(COLOR_BTNSHADOW));
 }
+
+// A label made while auto-sized to an empty text, then given a fixed size:
+// the window takes the label's bounds, and the text set later shows there.
+TEST_F(ToolkitWin32ControlsTest, LabelNoLongerAutoSizedTakesItsBoundsBack) {
+    tk::Label label("Label", panel);
+    label.setBounds({16, 100, 114, 12});
+    HWND window = hwnd(label);
+    label.setAutoSize(false);
+    label.setCaption("HotKey Combination : ");
+    RECT rect = rectIn(window);
+    EXPECT_EQ(rect.left, tk::scaleFrom96Dpi(16));
+    EXPECT_EQ(rect.right - rect.left, tk::scaleFrom96Dpi(114));
+    EXPECT_EQ(rect.bottom - rect.top, tk::scaleFrom96Dpi(12));
+}

@@ -16,6 +16,12 @@ start_display || { log "no display"; exit 1; }
 
 row_text() { tool text-at $(edit_point "$1"); }
 row_text_is() { [ "$(row_text "$1")" = "$2" ]; }
+# What a screen reader hears of a window of Lumaro's, read from another process.
+heard_is() { # x y NAME|ROLE|PRESSED, or only NAME
+    local heard
+    heard=$(tool heard-at "$1" "$2" | tr -d '\r')
+    [ "$heard" = "$3" ] || [ "${heard%%|*}" = "$3" ]
+}
 about_count_is() { [ "$(tool count-visible "バージョン情報")" = "$1" ]; }
 press_cancel() { click_point $(at_def 485 428); }
 panel() { # CTRL ALT SHIFT
@@ -90,8 +96,13 @@ check "and Win+D no longer fires" test "$(launch_count)" = 2
 click_at "$(icon_x)" 758 1 2
 wait_for 10 def_visible
 type_into E "kept text"
+check "a screen reader hears row E by its combination" heard_is $(edit_point E) "[Windows] + E"
+check "and the ALT toggle as a toggle button, not pressed" heard_is $(at_def 216 424) "ALT|43|0"
 panel ALT
 check "a page switch shows the other page" wait_for 5 row_text_is E ""
+check "row E is renamed with the page" \
+    heard_is $(edit_point E) "[Windows] + [ALT] + E"
+check "and ALT is heard pressed" heard_is $(at_def 216 424) "ALT|43|1"
 panel ALT
 check "text typed into a row survives a page switch" wait_for 5 row_text_is E "kept text"
 type_into E ""

@@ -30,7 +30,7 @@ captions() { # file, pattern of the lines
     captions src/ui/TLmrTrayForm.cpp 'MainPopupMenu.add\("[A-Za-z]+MenuItem"' | grep -vx 'DefineMenuItem\|HelpMenuItem\|AboutMenuItem\|ExitMenuItem\|-'
     sed -n '/BindRadioGroup.setItems/,/});/p' "$ROOT/src/ui/TLmrDefParamsForm.cpp" | grep -oE '"[^"]+"' | tr -d '"'
     captions src/ui/TLmrDefParamsForm.cpp 'ExtraRadioButton[123].setCaption|WindowSizeRadioGroup.setItems'
-    captions src/ui/TLmrDefForm.cpp 'kPopupBanner =|kBindBanner =|kUnknownBanner ='
+    captions src/ui/TLmrDefRow.cpp 'kPopupBanner =|kBindBanner =|kUnknownBanner ='
     echo 'HKEY_CURRENT_USER\Software\QelApp\Lumaro\HotKeys'
     printf '%s\n' 'reg export' 'reg import' 'shell:startup' MOD_NOREPEAT UTF-8 CTRL ALT SHIFT OK Cancel
 } | sed 's/</\&lt;/g; s/>/\&gt;/g' | sort -u >"$WORK/captions.txt"
@@ -44,6 +44,15 @@ missing() { # part
 check "the Japanese part names every menu item, kind, shell choice and banner ($(grep -c . "$WORK/captions.txt"))" \
     missing ja
 check "the English part names them all too" missing en
+keyboard_section() {
+    local part
+    for part in ja en; do
+        grep -q "id=\"$part-keyboard\"" "$WORK/$part.html" &&
+            grep -qF 'Shift</kbd>+<kbd>F10' "$WORK/$part.html" &&
+            grep -qF '<kbd>Space</kbd>' "$WORK/$part.html" || return 1
+    done
+}
+check "both have a keyboard section: Space for the pages, the tray from the keyboard" keyboard_section
 check "both say that what the shell does depends on the Windows version" \
     eval 'grep -q "Windows のバージョンによって異なります" "$WORK/ja.html" &&
         grep -q "depends on the version of Windows" "$WORK/en.html"'

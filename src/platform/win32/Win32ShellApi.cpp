@@ -13,6 +13,8 @@ namespace platform {
 static_assert(sizeof(NotifyIconDataA) == NOTIFYICONDATAA_V1_SIZE);
 static_assert(offsetof(NotifyIconDataA, hIcon) == offsetof(NOTIFYICONDATAA, hIcon));
 static_assert(offsetof(NotifyIconDataA, szTip) == offsetof(NOTIFYICONDATAA, szTip));
+static_assert(sizeof(NotifyIconIdentifier) == sizeof(NOTIFYICONIDENTIFIER));
+static_assert(kNimSetFocus == NIM_SETFOCUS);
 static_assert(kSwHide == SW_HIDE && kSwShowMaximized == SW_SHOWMAXIMIZED);
 static_assert(kSwShow == SW_SHOW && kSwMinimize == SW_MINIMIZE);
 
@@ -61,6 +63,23 @@ public:
             return call(message, nullptr) != FALSE;
         NOTIFYICONDATAA native = toNative(*data);
         return call(message, &native) != FALSE;
+    }
+    long Shell_NotifyIconGetRect(const NotifyIconIdentifier* identifier,
+                                 ScreenRect* iconLocation) override {
+        using GetRect = HRESULT(WINAPI*)(const NOTIFYICONIDENTIFIER*, RECT*);
+        static const auto call = systemFunction<GetRect>("shell32.dll", "Shell_NotifyIconGetRect");
+        if (!call || !identifier || !iconLocation)
+            return E_NOTIMPL;
+        NOTIFYICONIDENTIFIER native{};
+        native.cbSize = identifier->cbSize;
+        native.hWnd = hwndOf(identifier->hWnd);
+        native.uID = identifier->uID;
+        std::memcpy(&native.guidItem, identifier->guidItem, sizeof native.guidItem);
+        RECT rect{};
+        HRESULT result = call(&native, &rect);
+        if (SUCCEEDED(result))
+            *iconLocation = ScreenRect{rect.left, rect.top, rect.right, rect.bottom};
+        return result;
     }
     unsigned RegisterWindowMessageA(const char* name) override {
         return ::RegisterWindowMessageA(name);

@@ -1,6 +1,7 @@
 #include "toolkit/win32/ControlWindow.h"
 
 #include "toolkit/Form.h"
+#include "toolkit/win32/AccessibleObject.h"
 #include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/FontCache.h"
 #include "toolkit/win32/FormWindow.h"
@@ -36,6 +37,10 @@ LRESULT ControlWindow::procedure(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
         control_.focusReceived();
         return classDefault(msg, wParam, lParam);
+    case WM_GETOBJECT:
+        if (LRESULT object = AccessibleObject::answer(hwnd(), wParam, lParam))
+            return object;
+        return Win32Window::procedure(msg, wParam, lParam);
     default:
         return Win32Window::procedure(msg, wParam, lParam);
     }

@@ -30,7 +30,12 @@ void LabelWindow::setEnabled(bool enabled) {
 
 void LabelWindow::changed(Aspect aspect) {
     if (aspect == Aspect::Look) {
-        fitText();
+        // A label fitted to its text (perhaps an empty one) and then no
+        // longer auto-sized takes its own bounds back.
+        if (label_.autoSize())
+            fitText();
+        else
+            Win32Window::setBounds(label_.bounds());
         InvalidateRect(hwnd(), nullptr, TRUE);
     }
     ControlWindow::changed(aspect);
@@ -58,8 +63,7 @@ UINT LabelWindow::alignmentFormat() const {
     }
 }
 
-// A disabled label has the classic engraved look: the text in the highlight
-// colour one pixel down and right, and in the shadow colour over it.
+// A disabled label is in the disabled-text colour of the user's scheme.
 LRESULT LabelWindow::onPaint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd(), &paint);
@@ -70,13 +74,7 @@ LRESULT LabelWindow::onPaint() {
     SetBkMode(dc, TRANSPARENT);
     std::wstring text = utf8ToWide(label_.caption());
     UINT format = DT_SINGLELINE | DT_NOPREFIX | alignmentFormat();
-    if (!IsWindowEnabled(hwnd())) {
-        RECT shifted = rect;
-        OffsetRect(&shifted, 1, 1);
-        SetTextColor(dc, colorOf(SysColor::BtnHighlight));
-        DrawTextW(dc, text.c_str(), -1, &shifted, format);
-    }
-    SetTextColor(dc, colorOf(IsWindowEnabled(hwnd()) ? SysColor::BtnText : SysColor::BtnShadow));
+    SetTextColor(dc, colorOf(IsWindowEnabled(hwnd()) ? SysColor::BtnText : SysColor::GrayText));
     DrawTextW(dc, text.c_str(), -1, &rect, format);
     SelectObject(dc, previous);
     EndPaint(hwnd(), &paint);

@@ -2,6 +2,15 @@
 
 namespace tk {
 
+static_assert(int(SysColor::Window) == COLOR_WINDOW &&
+              int(SysColor::WindowText) == COLOR_WINDOWTEXT);
+static_assert(int(SysColor::BtnFace) == COLOR_BTNFACE && int(SysColor::BtnText) == COLOR_BTNTEXT);
+static_assert(int(SysColor::BtnShadow) == COLOR_BTNSHADOW &&
+              int(SysColor::BtnHighlight) == COLOR_BTNHIGHLIGHT);
+static_assert(int(SysColor::GrayText) == COLOR_GRAYTEXT);
+static_assert(int(SysColor::Highlight) == COLOR_HIGHLIGHT &&
+              int(SysColor::HighlightText) == COLOR_HIGHLIGHTTEXT);
+
 COLORREF colorOf(SysColor color) {
     return GetSysColor(static_cast<int>(color));
 }
@@ -51,16 +60,24 @@ void frame3D(HDC dc, RECT& rect, COLORREF topLeft, COLORREF bottomRight) {
     InflateRect(&rect, -1, -1);
 }
 
+bool highContrast() {
+    HIGHCONTRASTW setting{};
+    setting.cbSize = sizeof setting;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0) &&
+           (setting.dwFlags & HCF_HIGHCONTRASTON);
+}
+
 // A run of pixels of one colour in a row is one fill.
 void drawGlyph(HDC dc, const Glyph& glyph, int x, int y, int scale) {
     DcBrush brush(dc);
+    bool systemOnly = highContrast();
     for (int row = 0; row < glyph.height(); ++row) {
         for (int column = 0; column < glyph.width();) {
             Glyph::Pixel pixel = glyph.pixel(column, row);
             int end = column + 1;
             while (end < glyph.width() && glyph.pixel(end, row) == pixel)
                 ++end;
-            if (pixel != Glyph::kTransparent)
+            if (pixel != Glyph::kTransparent && (!systemOnly || Glyph::isSystem(pixel)))
                 fill(dc, x + column * scale, y + row * scale, (end - column) * scale, scale,
                      pixelColor(pixel));
             column = end;

@@ -30,9 +30,12 @@ void PanelWindow::setText(const std::string& utf8) {
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
+// A toggle's bevels are its pressed state, which a screen reader hears of.
 void PanelWindow::changed(Aspect aspect) {
     if (aspect == Aspect::Look)
         InvalidateRect(hwnd(), nullptr, TRUE);
+    if (aspect == Aspect::Look && panel_.takesFocus())
+        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, CHILDID_SELF);
     ControlWindow::changed(aspect);
 }
 
@@ -44,6 +47,10 @@ LRESULT PanelWindow::procedure(UINT msg, WPARAM wParam, LPARAM lParam) {
         return onButtonDown();
     case WM_LBUTTONUP:
         return onButtonUp(lParam);
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(hwnd(), nullptr, TRUE);
+        return ControlWindow::procedure(msg, wParam, lParam);
     default:
         return ControlWindow::procedure(msg, wParam, lParam);
     }
@@ -56,17 +63,30 @@ LRESULT PanelWindow::onPaint() {
     GetClientRect(hwnd(), &rect);
     bevel(dc, rect, panel_.bevelOuter());
     bevel(dc, rect, panel_.bevelInner());
-    paintCaption(dc, rect);
+    bool marked = markedPressed();
+    if (marked)
+        FillRect(dc, &rect, brushOf(SysColor::Highlight));
+    paintCaption(dc, rect, marked ? SysColor::HighlightText : SysColor::BtnText);
+    if (GetFocus() == hwnd()) {
+        InflateRect(&rect, -2, -2);
+        DrawFocusRect(dc, &rect);
+    }
     EndPaint(hwnd(), &paint);
     return 0;
 }
 
-void PanelWindow::paintCaption(HDC dc, RECT rect) {
+// Under high contrast a pressed toggle is told apart by more than a bevel a
+// pixel wide: it is drawn in the highlight colours.
+bool PanelWindow::markedPressed() const {
+    return panel_.takesFocus() && panel_.pressed() && highContrast();
+}
+
+void PanelWindow::paintCaption(HDC dc, RECT rect, SysColor ink) {
     if (panel_.caption().empty())
         return;
     HGDIOBJ previous = SelectObject(dc, font());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colorOf(panel_.enabled() ? SysColor::BtnText : SysColor::GrayText));
+    SetTextColor(dc, colorOf(panel_.enabled() ? ink : SysColor::GrayText));
     DrawTextW(dc, utf8ToWide(panel_.caption()).c_str(), -1, &rect,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, previous);

@@ -1,4 +1,5 @@
 #pragma once
+#include "toolkit/SysColor.h"
 #include "toolkit/win32/ControlWindow.h"
 
 namespace tk {
@@ -21,7 +22,8 @@ private:
     LRESULT onPaint();
     LRESULT onButtonDown();
     LRESULT onButtonUp(LPARAM lParam);
-    void paintCaption(HDC dc, RECT rect);
+    bool markedPressed() const;
+    void paintCaption(HDC dc, RECT rect, SysColor ink);
 
     Panel& panel_;
     bool pressed_ = false;
