@@ -1,6 +1,7 @@
 #include "toolkit/win32/FormWindow.h"
 
 #include "toolkit/Form.h"
+#include "toolkit/ScreenPlacement.h"
 #include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/FontCache.h"
 #include "toolkit/win32/Handles.h"
@@ -75,16 +76,43 @@ void FormWindow::place(const Rect& at96Dpi) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A modal form opens over the window it was opened from, any other where
+// the user works. A move onto a monitor of another DPI lays the form out
+// anew (WM_DPICHANGED comes during the move), so it is centred again at its
+// new size.
 void FormWindow::centre() {
-    SIZE size = outerSize();
-    int left = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
-    int top = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
-    SetWindowPos(hwnd(), nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    HWND from = form_.modal() ? GetActiveWindow() : nullptr;
+    platform::ScreenRect area =
+        ScreenPlacement::workAreaFor(from && from != hwnd() ? toHandle(from) : 0);
+    for (int tries = 0; tries < 2; ++tries) {
+        int dpiBefore = dpi();
+        SIZE size = outerSize();
+        moveTo(ScreenPlacement::centred(area, size.cx, size.cy));
+        if (dpi() == dpiBefore)
+            break;
+    }
+}
+
+void FormWindow::keepInWorkArea() {
+    RECT now;
+    GetWindowRect(hwnd(), &now);
+    platform::ScreenRect window{now.left, now.top, now.right, now.bottom};
+    platform::ScreenRect inside =
+        ScreenPlacement::keptInside(ScreenPlacement::workAreaFor(toHandle(hwnd())), window);
+    if (!(inside == window))
+        moveTo(inside);
+}
+
+void FormWindow::moveTo(const platform::ScreenRect& rect) {
+    SetWindowPos(hwnd(), nullptr, rect.left, rect.top, rect.right - rect.left,
+                 rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormWindow::setVisible(bool visible) {
     if (visible && form_.position() == FormPosition::ScreenCenter)
         centre();
+    else if (visible)
+        keepInWorkArea();
     Win32Window::setVisible(visible);
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/MonitorApi.h"
 #include "toolkit/win32/Tooltip.h"
 #include "toolkit/win32/Win32Window.h"
 
@@ -37,6 +38,8 @@ private:
     SIZE outerSize() const;
     void place(const Rect& at96Dpi);
     void centre();
+    void keepInWorkArea();
+    void moveTo(const platform::ScreenRect& rect);
     void applyLook();
     void applyFont();
     LRESULT toolkitProcedure(UINT msg, WPARAM wParam, LPARAM lParam);
