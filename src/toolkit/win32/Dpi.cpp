@@ -26,10 +26,21 @@ int systemDpi() {
     return dpi;
 }
 
+// Only a window aware of its monitor's DPI is laid out at it: any other is
+// laid out at the system DPI, as the system scales it from there.
 int dpiOf(HWND window) {
-    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = user32Function<GetDpiForWindowFunction>("GetDpiForWindow");
-    UINT dpi = getDpiForWindow && window ? getDpiForWindow(window) : 0;
+    using ContextOfWindow = HANDLE(WINAPI*)(HWND);
+    using AwarenessOfContext = int(WINAPI*)(HANDLE);
+    using DpiOfWindow = UINT(WINAPI*)(HWND);
+    static const auto contextOf = user32Function<ContextOfWindow>("GetWindowDpiAwarenessContext");
+    static const auto awarenessOf =
+        user32Function<AwarenessOfContext>("GetAwarenessFromDpiAwarenessContext");
+    static const auto dpiOfWindow = user32Function<DpiOfWindow>("GetDpiForWindow");
+    constexpr int kPerMonitorAware = 2; // DPI_AWARENESS_PER_MONITOR_AWARE
+    if (!window || !contextOf || !awarenessOf || !dpiOfWindow ||
+        awarenessOf(contextOf(window)) != kPerMonitorAware)
+        return systemDpi();
+    UINT dpi = dpiOfWindow(window);
     return dpi > 0 ? static_cast<int>(dpi) : systemDpi();
 }
 
@@ -44,7 +55,7 @@ int scaleFrom96Dpi(int pixels, int dpi) {
 int systemMetricForDpi(int index, int dpi) {
     using Function = int(WINAPI*)(int, UINT);
     static const auto forDpi = user32Function<Function>("GetSystemMetricsForDpi");
-    if (forDpi)
+    if (forDpi && dpi != systemDpi())
         return forDpi(index, static_cast<UINT>(dpi));
     return MulDiv(GetSystemMetrics(index), dpi, systemDpi());
 }
