@@ -2,7 +2,8 @@
 """Draws Lumaro's icons (16 colours) and writes them as .ico files.
 
 The picture is a key cap with an "L" on a blue tile, drawn at every size Windows asks for
-from 100 % to 400 % (16, 20, 24, 32, 40, 48 and 64 pixels), so that it is never stretched.
+(16, 20, 24, 32, 40, 48 and 64 pixels: a small icon from 100 % to 400 %, a large one to
+200 %), so that it is never stretched.
 At 16 pixels it is the pixel art below; larger sizes are drawn from the same shapes, with
 lines of whole pixels. Run it again after changing the picture; the .ico files it writes are
 kept in the repository."""

@@ -197,8 +197,8 @@ TEST_F(ToolkitWin32Test, FormWindowHasItsIconInBothSizes) {
     EXPECT_EQ(widthOf(icon(ICON_BIG)), GetSystemMetrics(SM_CXICON));
 }
 
-// Each size Windows asks for from 100 % to 400 %, small or large, is drawn,
-// never stretched from another.
+// Each size Windows asks for, small icons up to 400 % and large ones up to
+// 200 %, is drawn, never stretched from another.
 TEST_F(ToolkitWin32Test, IconsHoldAnImageOfEachSizeTheSystemAsksFor) {
     auto type = [](LPSTR id) { return reinterpret_cast<LPCWSTR>(id); };
     for (int resource : {LUMARO_ICON_PROGRAM, LUMARO_ICON_TRAY}) {
