@@ -1,5 +1,6 @@
 // How long the definition window takes to show, the first time and again,
-// and to switch a page of 26 filled rows, on the real windowing system.
+// to switch a page of 26 filled rows and to lay itself out for a monitor of
+// another DPI, on the real windowing system.
 // Figures, not a test; tests/bench/define.sh holds them against the same
 // window written by hand (bench_handmade define).
 #include "app/Lumaro.h"
@@ -50,6 +51,14 @@ template <typename F> double timed(F action) {
     return nowMs() - start;
 }
 
+// As the system tells a window dragged to a monitor of that DPI.
+void moveToDpi(tk::Form& form, int dpi) {
+    HWND window = reinterpret_cast<HWND>(form.handle());
+    RECT suggested;
+    GetWindowRect(window, &suggested);
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
 } // namespace
 
 int main() {
@@ -72,12 +81,17 @@ int main() {
     double page = 0;
     for (int i = 0; i < switches; ++i)
         page += timed([&] { form->CtrlButtonPanelClick(); });
+    const int moves = 10;
+    double dpi = 0;
+    for (int i = 0; i < moves; ++i)
+        dpi += timed([&] { moveToDpi(*form, 144); }) + timed([&] { moveToDpi(*form, 96); });
     form->hide();
     app.processMessages();
 
     std::printf("definition window: first show %.1f ms, shown again %.1f ms, page switch with 26 "
-                "filled rows %.1f ms (mean of %d)\n",
-                first, again, page / switches, switches);
+                "filled rows %.1f ms (mean of %d), DPI change %.1f ms (mean of %d to 144 and "
+                "back)\n",
+                first, again, page / switches, switches, dpi / (2 * moves), moves);
     std::fflush(stdout);
     delete controller->trayWindow();
     return 0;

@@ -18,7 +18,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -327,6 +329,46 @@ void showDefinitions() {
     SetFocus(definitions.rows[0].edit);
 }
 
+// A move to a monitor of another DPI, by hand: every control of the
+// definition window at its first rectangle scaled, in a font made once for
+// that DPI, and the window sized to the scaled client area.
+struct Placed {
+    HWND window;
+    RECT at96;
+};
+std::vector<Placed> placedAt96;
+std::map<int, HFONT> fontsByDpi;
+
+BOOL CALLBACK recordPlace(HWND window, LPARAM) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    placedAt96.push_back({window, rect});
+    return TRUE;
+}
+
+void relayOutAt(int dpi) {
+    if (placedAt96.empty())
+        EnumChildWindows(definitions.window, recordPlace, 0);
+    HFONT& scaled = fontsByDpi[dpi];
+    if (!scaled)
+        scaled = CreateFontW(-MulDiv(12, dpi, 96), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                             SHIFTJIS_CHARSET, 0, 0, 0, 0, L"ＭＳ Ｐゴシック");
+    for (const Placed& placed : placedAt96) {
+        const RECT& r = placed.at96;
+        SendMessageW(placed.window, WM_SETFONT, reinterpret_cast<WPARAM>(scaled), FALSE);
+        SetWindowPos(placed.window, nullptr, MulDiv(r.left, dpi, 96), MulDiv(r.top, dpi, 96),
+                     MulDiv(r.right - r.left, dpi, 96), MulDiv(r.bottom - r.top, dpi, 96),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        InvalidateRect(placed.window, nullptr, TRUE);
+    }
+    RECT rect = {0, 0, MulDiv(585, dpi, 96), MulDiv(448, dpi, 96)};
+    AdjustWindowRectEx(&rect, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, FALSE,
+                       WS_EX_DLGMODALFRAME);
+    SetWindowPos(definitions.window, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 // The same definitions as the benchmark of the program's window.
 void seedTwoPages() {
     for (int i = 0; i < 52; ++i)
@@ -341,9 +383,14 @@ void timeDefinitionWindow() {
     double page = 0;
     for (int i = 0; i < switches; ++i)
         page += timed(switchPage);
+    const int moves = 10;
+    double dpi = 0;
+    for (int i = 0; i < moves; ++i)
+        dpi += timed([] { relayOutAt(144); }) + timed([] { relayOutAt(96); });
     std::printf("hand-written definition window: first show %.1f ms, shown again %.1f ms, page "
-                "switch with 26 filled rows %.1f ms (mean of %d)\n",
-                first, again, page / switches, switches);
+                "switch with 26 filled rows %.1f ms (mean of %d), DPI change %.1f ms (mean of %d "
+                "to 144 and back)\n",
+                first, again, page / switches, switches, dpi / (2 * moves), moves);
     std::fflush(stdout);
 }
 

@@ -68,7 +68,7 @@ TEST_F(ToolkitWin32ControlsTest, ControlsAreChildWindowsAtScaledBoundsInTheForms
     EXPECT_EQ(client.right, tk::scaleFrom96Dpi(300));
     EXPECT_EQ(client.bottom, tk::scaleFrom96Dpi(200));
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
-    EXPECT_EQ(font, tk::FontCache::instance().get(tk::Font{}));
+    EXPECT_EQ(font, tk::FontCache::instance().get(tk::Font{}, tk::systemDpi()));
     LOGFONTW described{};
     GetObjectW(font, sizeof described, &described);
     EXPECT_EQ(described.lfHeight, -tk::scaleFrom96Dpi(12));
@@ -77,10 +77,11 @@ TEST_F(ToolkitWin32ControlsTest, ControlsAreChildWindowsAtScaledBoundsInTheForms
 
 TEST_F(ToolkitWin32ControlsTest, MissingFontFallsBackToAJapaneseFace) {
     tk::Font wanted;
-    std::wstring face = tk::FontCache::faceOf(tk::FontCache::instance().get(wanted));
+    std::wstring face =
+        tk::FontCache::faceOf(tk::FontCache::instance().get(wanted, tk::systemDpi()));
     EXPECT_FALSE(face.empty());
     tk::Font missing{"Lumaro No Such Face", 12, tk::kShiftJisCharset};
-    HFONT fallback = tk::FontCache::instance().get(missing);
+    HFONT fallback = tk::FontCache::instance().get(missing, tk::systemDpi());
     LOGFONTW described{};
     GetObjectW(fallback, sizeof described, &described);
     EXPECT_STRNE(described.lfFaceName, L"Lumaro No Such Face");

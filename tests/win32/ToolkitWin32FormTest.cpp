@@ -197,6 +197,25 @@ TEST_F(ToolkitWin32Test, FormWindowHasItsIconInBothSizes) {
     EXPECT_EQ(widthOf(icon(ICON_BIG)), GetSystemMetrics(SM_CXICON));
 }
 
+// Each size Windows asks for, small icons up to 400 % and large ones up to
+// 200 %, is drawn, never stretched from another.
+TEST_F(ToolkitWin32Test, IconsHoldAnImageOfEachSizeTheSystemAsksFor) {
+    auto type = [](LPSTR id) { return reinterpret_cast<LPCWSTR>(id); };
+    for (int resource : {LUMARO_ICON_PROGRAM, LUMARO_ICON_TRAY}) {
+        HRSRC group = FindResourceW(nullptr, MAKEINTRESOURCEW(resource), type(RT_GROUP_ICON));
+        ASSERT_TRUE(group);
+        auto* directory = static_cast<PBYTE>(LockResource(LoadResource(nullptr, group)));
+        for (int size : {16, 20, 24, 32, 40, 48, 64}) {
+            int id = LookupIconIdFromDirectoryEx(directory, TRUE, size, size, LR_DEFAULTCOLOR);
+            HRSRC image = FindResourceW(nullptr, MAKEINTRESOURCEW(id), type(RT_ICON));
+            ASSERT_TRUE(image) << size;
+            auto* header =
+                static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(nullptr, image)));
+            EXPECT_EQ(header->biWidth, size) << resource;
+        }
+    }
+}
+
 TEST_F(ToolkitWin32Test, MissingIconResourceLeavesNoIcon) {
     tk::Form form("TrayForm");
     form.setIcon(4242);

@@ -2,7 +2,6 @@
 
 #include "toolkit/Form.h"
 #include "toolkit/win32/AccessibleObject.h"
-#include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/FontCache.h"
 #include "toolkit/win32/FormWindow.h"
 #include "toolkit/win32/WideText.h"
@@ -27,9 +26,15 @@ void ControlWindow::createChild(const wchar_t* className, const wchar_t* baseCla
     // wins; later controls lie over earlier ones, as in the layouts (an edit
     // placed over a radio group); and a visible control is shown at once.
     const Rect& at = control_.bounds();
-    SetWindowPos(hwnd(), HWND_TOP, scaleFrom96Dpi(at.left), scaleFrom96Dpi(at.top),
-                 scaleFrom96Dpi(at.width), scaleFrom96Dpi(at.height),
-                 SWP_NOACTIVATE | (control_.visible() ? SWP_SHOWWINDOW : 0));
+    SetWindowPos(hwnd(), HWND_TOP, scaled(at.left), scaled(at.top), scaled(at.width),
+                 scaled(at.height), SWP_NOACTIVATE | (control_.visible() ? SWP_SHOWWINDOW : 0));
+}
+
+void ControlWindow::dpiChanged(int dpi) {
+    Win32Window::dpiChanged(dpi);
+    SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
+    setBounds(control_.bounds());
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 LRESULT ControlWindow::procedure(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -48,7 +53,7 @@ LRESULT ControlWindow::procedure(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 HFONT ControlWindow::font() const {
     Form* form = control_.form();
-    return FontCache::instance().get(form ? form->font() : Font{});
+    return FontCache::instance().get(form ? form->font() : Font{}, dpi());
 }
 
 // The form's window outlives the windows of its controls: its tool-tip is

@@ -13,6 +13,8 @@ class ControlWindow : public Win32Window {
 public:
     Control* control() const override { return &control_; }
     void changed(Aspect aspect) override;
+    // Re-placed from the control's 96-DPI bounds, in the font for that DPI.
+    void dpiChanged(int dpi) override;
 
 protected:
     explicit ControlWindow(Control& control) : control_(control) {}

@@ -41,19 +41,20 @@ FontCache::~FontCache() {
         DeleteObject(handle);
 }
 
-HFONT FontCache::get(const Font& font) {
-    auto found = fonts_.find(font);
+HFONT FontCache::get(const Font& font, int dpi) {
+    auto key = std::make_pair(font, dpi);
+    auto found = fonts_.find(key);
     if (found != fonts_.end())
         return found->second;
-    HFONT handle = create(font);
-    fonts_[font] = handle;
+    HFONT handle = create(font, dpi);
+    fonts_[key] = handle;
     return handle;
 }
 
-HFONT FontCache::create(const Font& font) {
+HFONT FontCache::create(const Font& font, int dpi) {
     std::string face = chooseFontFace(
         font.face, [&](std::string_view candidate) { return installed(candidate, font.charset); });
-    return CreateFontW(-scaleFrom96Dpi(font.height), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+    return CreateFontW(-scaleFrom96Dpi(font.height, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                        static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, utf8ToWide(face).c_str());
 }

@@ -1,8 +1,10 @@
 #include "toolkit/win32/FormWindow.h"
 
 #include "toolkit/Form.h"
+#include "toolkit/ScreenPlacement.h"
 #include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/FontCache.h"
+#include "toolkit/win32/Handles.h"
 
 namespace tk {
 
@@ -13,6 +15,12 @@ BOOL CALLBACK setFont(HWND child, LPARAM font) {
     return TRUE;
 }
 
+BOOL CALLBACK childDpiChanged(HWND child, LPARAM dpi) {
+    if (Win32Window* window = Win32Window::fromHwnd(child))
+        window->dpiChanged(static_cast<int>(dpi));
+    return TRUE;
+}
+
 } // namespace
 
 FormWindow::FormWindow(Form& form, HWND owner) : form_(form) {
@@ -20,6 +28,10 @@ FormWindow::FormWindow(Form& form, HWND owner) : form_(form) {
     place(form.bounds());
     if (form.iconHandle() || form.largeIconHandle())
         setIcon(form.iconHandle(), form.largeIconHandle());
+}
+
+FormWindow::~FormWindow() {
+    destroyOwnIcons();
 }
 
 Control* FormWindow::control() const {
@@ -46,9 +58,11 @@ DWORD FormWindow::exStyle() const {
 
 SIZE FormWindow::outerSize() const {
     if (form_.clientWidth() <= 0 || form_.clientHeight() <= 0)
-        return {scaleFrom96Dpi(form_.bounds().width), scaleFrom96Dpi(form_.bounds().height)};
-    RECT rect{0, 0, scaleFrom96Dpi(form_.clientWidth()), scaleFrom96Dpi(form_.clientHeight())};
-    AdjustWindowRectEx(&rect, style(), FALSE, exStyle());
+        return {scaled(form_.bounds().width), scaled(form_.bounds().height)};
+    // The frame is the one the system draws, at the DPI it gives the window;
+    // the client area is the layout at the form's.
+    RECT rect{0, 0, scaled(form_.clientWidth()), scaled(form_.clientHeight())};
+    adjustWindowRectForDpi(rect, style(), exStyle(), dpiOf(hwnd()));
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
@@ -58,20 +72,47 @@ void FormWindow::setBounds(const Rect& at96Dpi) {
 
 void FormWindow::place(const Rect& at96Dpi) {
     SIZE size = outerSize();
-    SetWindowPos(hwnd(), nullptr, scaleFrom96Dpi(at96Dpi.left), scaleFrom96Dpi(at96Dpi.top),
-                 size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd(), nullptr, scaled(at96Dpi.left), scaled(at96Dpi.top), size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A modal form opens over the window it was opened from, any other where
+// the user works. A move onto a monitor of another DPI lays the form out
+// anew (WM_DPICHANGED comes during the move), so it is centred again at its
+// new size.
 void FormWindow::centre() {
-    SIZE size = outerSize();
-    int left = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
-    int top = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
-    SetWindowPos(hwnd(), nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    HWND from = form_.modal() ? GetActiveWindow() : nullptr;
+    platform::ScreenRect area =
+        ScreenPlacement::workAreaFor(from && from != hwnd() ? toHandle(from) : 0);
+    for (int tries = 0; tries < 2; ++tries) {
+        int dpiBefore = dpi();
+        SIZE size = outerSize();
+        moveTo(ScreenPlacement::centred(area, size.cx, size.cy));
+        if (dpi() == dpiBefore)
+            break;
+    }
+}
+
+void FormWindow::keepInWorkArea() {
+    RECT now;
+    GetWindowRect(hwnd(), &now);
+    platform::ScreenRect window{now.left, now.top, now.right, now.bottom};
+    platform::ScreenRect inside =
+        ScreenPlacement::keptInside(ScreenPlacement::workAreaFor(toHandle(hwnd())), window);
+    if (!(inside == window))
+        moveTo(inside);
+}
+
+void FormWindow::moveTo(const platform::ScreenRect& rect) {
+    SetWindowPos(hwnd(), nullptr, rect.left, rect.top, rect.right - rect.left,
+                 rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormWindow::setVisible(bool visible) {
     if (visible && form_.position() == FormPosition::ScreenCenter)
         centre();
+    else if (visible)
+        keepInWorkArea();
     Win32Window::setVisible(visible);
 }
 
@@ -94,7 +135,61 @@ void FormWindow::applyLook() {
 
 void FormWindow::applyFont() {
     EnumChildWindows(hwnd(), setFont,
-                     reinterpret_cast<LPARAM>(FontCache::instance().get(form_.font())));
+                     reinterpret_cast<LPARAM>(FontCache::instance().get(form_.font(), dpi())));
+}
+
+void FormWindow::setIcon(platform::Handle, platform::Handle) {
+    applyIcons();
+}
+
+void FormWindow::applyIcons() {
+    if (dpi() == systemDpi() || form_.iconResource() == 0) {
+        Win32Window::setIcon(form_.iconHandle(), form_.largeIconHandle());
+        destroyOwnIcons();
+        return;
+    }
+    HICON previous[] = {ownIcons_[0], ownIcons_[1]};
+    ownIcons_[0] = loadIconForDpi(form_.iconResource(), true, dpi());
+    ownIcons_[1] = loadIconForDpi(form_.iconResource(), false, dpi());
+    Win32Window::setIcon(toHandle(ownIcons_[0]), toHandle(ownIcons_[1]));
+    for (HICON icon : previous)
+        if (icon)
+            DestroyIcon(icon);
+}
+
+void FormWindow::destroyOwnIcons() {
+    for (HICON& icon : ownIcons_) {
+        if (icon)
+            DestroyIcon(icon);
+        icon = nullptr;
+    }
+}
+
+void FormWindow::dpiChanged(int dpi) {
+    RECT now;
+    GetWindowRect(hwnd(), &now);
+    layOutAt(dpi, now.left, now.top);
+}
+
+// Every control is placed again from its 96-DPI bounds, so nothing drifts
+// however often the form moves between monitors; the windows stay, and with
+// them what the user typed, the focus and the page shown.
+void FormWindow::layOutAt(int dpi, int left, int top) {
+    Win32Window::dpiChanged(dpi);
+    EnumChildWindows(hwnd(), childDpiChanged, dpi);
+    applyIcons();
+    SIZE size = outerSize();
+    SetWindowPos(hwnd(), nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The new DPI comes with the message: a later query may still give the old
+// one. The suggested rectangle keeps the window under the pointer while it
+// is dragged; its size is the client size at the new DPI in the frame the
+// system draws at that DPI.
+LRESULT FormWindow::onDpiChanged(WPARAM wParam, LPARAM lParam) {
+    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+    layOutAt(LOWORD(wParam), suggested.left, suggested.top);
+    return 0;
 }
 
 Tooltip& FormWindow::tooltip() {
@@ -119,6 +214,8 @@ LRESULT FormWindow::toolkitProcedure(UINT msg, WPARAM wParam, LPARAM lParam) {
         return onActivate(wParam, lParam);
     case WM_SETFOCUS:
         return onSetFocus(wParam, lParam);
+    case WM_DPICHANGED:
+        return onDpiChanged(wParam, lParam);
     default:
         return Win32Window::procedure(msg, wParam, lParam);
     }

@@ -1,7 +1,6 @@
 #include "toolkit/win32/GlyphButtonWindow.h"
 
 #include "toolkit/GlyphButton.h"
-#include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/Painting.h"
 
 #include <algorithm>
@@ -35,7 +34,8 @@ void GlyphButtonWindow::draw(const DRAWITEMSTRUCT& item) {
     bool pushed = (item.itemState & ODS_SELECTED) != 0;
     DrawFrameControl(item.hDC, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
     const Glyph& glyph = button_.shownGlyph();
-    int scale = std::max(1, scaleFrom96Dpi(16) / 16);
+    // Whole pixels per dot, so that the dots stay sharp at any DPI.
+    int scale = std::max(1, scaled(16) / 16);
     int x = (rect.left + rect.right - glyph.width() * scale) / 2 + (pushed ? 1 : 0);
     int y = (rect.top + rect.bottom - glyph.height() * scale) / 2 + (pushed ? 1 : 0);
     drawGlyph(item.hDC, glyph, x, y, scale);

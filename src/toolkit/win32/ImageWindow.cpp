@@ -22,6 +22,11 @@ void ImageWindow::changed(Aspect aspect) {
     ControlWindow::changed(aspect);
 }
 
+void ImageWindow::dpiChanged(int dpi) {
+    ControlWindow::dpiChanged(dpi);
+    loadIcon();
+}
+
 void ImageWindow::loadIcon() {
     if (icon_)
         DestroyIcon(icon_);

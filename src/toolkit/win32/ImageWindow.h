@@ -12,6 +12,8 @@ public:
     ~ImageWindow() override;
 
     void changed(Aspect aspect) override;
+    // The icon is loaded again at the new size, not stretched.
+    void dpiChanged(int dpi) override;
 
 protected:
     LRESULT procedure(UINT msg, WPARAM wParam, LPARAM lParam) override;

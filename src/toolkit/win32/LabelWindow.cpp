@@ -1,7 +1,6 @@
 #include "toolkit/win32/LabelWindow.h"
 
 #include "toolkit/Label.h"
-#include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/Painting.h"
 #include "toolkit/win32/WideText.h"
 
@@ -94,13 +93,13 @@ void LabelWindow::fitText() {
     SelectObject(dc, previous);
     ReleaseDC(hwnd(), dc);
     const Rect& bounds = label_.bounds();
-    int left = scaleFrom96Dpi(bounds.left);
-    int room = scaleFrom96Dpi(bounds.width) - size.cx;
+    int left = scaled(bounds.left);
+    int room = scaled(bounds.width) - size.cx;
     if (label_.alignment() == Alignment::Right)
         left += room;
     else if (label_.alignment() == Alignment::Center)
         left += room / 2;
-    SetWindowPos(hwnd(), nullptr, left, scaleFrom96Dpi(bounds.top), size.cx, metrics.tmHeight,
+    SetWindowPos(hwnd(), nullptr, left, scaled(bounds.top), size.cx, metrics.tmHeight,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -5,6 +5,7 @@
 #include "toolkit/PopupMenu.h"
 #include "toolkit/win32/ApplicationWindow.h"
 #include "toolkit/win32/ButtonWindow.h"
+#include "toolkit/win32/Dpi.h"
 #include "toolkit/win32/EditWindow.h"
 #include "toolkit/win32/FormWindow.h"
 #include "toolkit/win32/GlyphButtonWindow.h"
@@ -161,11 +162,7 @@ std::unique_ptr<WindowPeer> Win32Backend::createImageWindow(Image& image, platfo
 }
 
 platform::Handle Win32Backend::loadIcon(int resourceId, IconSize size) {
-    bool isSmall = size == IconSize::Small;
-    return toHandle(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId), IMAGE_ICON,
-                               GetSystemMetrics(isSmall ? SM_CXSMICON : SM_CXICON),
-                               GetSystemMetrics(isSmall ? SM_CYSMICON : SM_CYICON),
-                               LR_DEFAULTCOLOR));
+    return toHandle(loadIconForDpi(resourceId, size == IconSize::Small, systemDpi()));
 }
 
 void Win32Backend::destroyIcon(platform::Handle icon) {

@@ -62,10 +62,13 @@ void Win32Window::setText(const std::string& utf8) {
     SetWindowTextW(hwnd_, utf8ToWide(utf8).c_str());
 }
 
+int Win32Window::scaled(int pixels) const {
+    return scaleFrom96Dpi(pixels, dpi_);
+}
+
 void Win32Window::setBounds(const Rect& at96Dpi) {
-    SetWindowPos(hwnd_, nullptr, scaleFrom96Dpi(at96Dpi.left), scaleFrom96Dpi(at96Dpi.top),
-                 scaleFrom96Dpi(at96Dpi.width), scaleFrom96Dpi(at96Dpi.height),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, nullptr, scaled(at96Dpi.left), scaled(at96Dpi.top), scaled(at96Dpi.width),
+                 scaled(at96Dpi.height), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Window::setVisible(bool visible) {
@@ -130,12 +133,15 @@ bool Win32Window::passToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
 void Win32Window::create(const wchar_t* className, const std::string& text, DWORD style,
                          DWORD exStyle, const Rect& at96Dpi, HWND owner, const wchar_t* baseClass) {
     base_ = registerClass(className, baseClass);
-    CreateWindowExW(exStyle, className, utf8ToWide(text).c_str(), style,
-                    scaleFrom96Dpi(at96Dpi.left), scaleFrom96Dpi(at96Dpi.top),
-                    scaleFrom96Dpi(at96Dpi.width), scaleFrom96Dpi(at96Dpi.height), owner, nullptr,
-                    GetModuleHandleW(nullptr), this);
+    Win32Window* parent = (style & WS_CHILD) ? fromHwnd(owner) : nullptr;
+    dpi_ = parent ? parent->dpi_ : systemDpi();
+    CreateWindowExW(exStyle, className, utf8ToWide(text).c_str(), style, scaled(at96Dpi.left),
+                    scaled(at96Dpi.top), scaled(at96Dpi.width), scaled(at96Dpi.height), owner,
+                    nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_)
         throw std::runtime_error("CreateWindowExW failed: error " + std::to_string(GetLastError()));
+    if (!parent)
+        dpi_ = dpiOf(hwnd_);
 }
 
 LRESULT CALLBACK Win32Window::systemCall(HWND hwnd, UINT msg, WPARAM wParam,

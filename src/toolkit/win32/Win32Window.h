@@ -26,6 +26,15 @@ public:
     void setIcon(platform::Handle smallIcon, platform::Handle largeIcon) override;
     void setFocus() override;
 
+    // The DPI the window is laid out at: its monitor's for a top-level
+    // window, its parent's for a child.
+    int dpi() const { return dpi_; }
+    // A length given at 96 DPI, in the window's pixels.
+    int scaled(int pixels) const;
+    // The window's form was moved to a monitor of another DPI: the window
+    // takes its place, font and pictures for that DPI.
+    virtual void dpiChanged(int dpi) { dpi_ = dpi; }
+
     // The object of one of our windows; null for anybody else's.
     static Win32Window* fromHwnd(HWND hwnd);
     // The portable object behind the window, if any.
@@ -63,6 +72,7 @@ private:
 
     HWND hwnd_ = nullptr;
     WNDPROC base_ = DefWindowProcW;
+    int dpi_ = 96;
 };
 
 } // namespace tk
