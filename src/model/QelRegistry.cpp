@@ -206,7 +206,9 @@ void QelRegistry::writeValue(const std::string& name, Dword type, const unsigned
 
 void QelRegistry::writeString(const std::string& name, const std::string& text) {
     // What the load would refuse is not written: every text stored loads.
-    if (text.size() > kMaxTextBytes)
+    // The system reads a text back with its terminating null, which takes
+    // the last byte of the load's buffer.
+    if (text.size() >= kMaxTextBytes)
         throw writeFailed(name);
     writeValue(name, kRegSz, reinterpret_cast<const unsigned char*>(text.data()), text.size());
 }

@@ -149,7 +149,7 @@ TEST_F(AnsiTextRoundTrip, AMegabyteOfTextLoads) {
 TEST_F(AnsiTextRoundTrip, TextOfTheBoundLoadsAndLongerIsNeverWritten) {
     QelRegistry registry;
     ASSERT_TRUE(registry.openPath(kRoot));
-    std::string bound(QelRegistry::kMaxTextBytes, 'b');
+    std::string bound(QelRegistry::kMaxTextBytes - 1, 'b');
     registry.writeString("Bound", bound);
     EXPECT_EQ(registry.readString("Bound"), bound);
     EXPECT_THROW(registry.writeString("Over", bound + "o"), ERegistryException);
