@@ -5,7 +5,7 @@
 # earlier update may do); what is still missing after that is named, with
 # apt's reasons, on one screen. apt's whole output goes to APT_LOG.
 PACKAGES=(cmake ninja-build g++ libgtest-dev googletest clang libclang-rt-14-dev clang-format
-    g++-mingw-w64-i686 wine wine32:i386 xvfb xdotool x11-utils imagemagick
+    g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick
     fonts-ipafont-gothic locales procps python3-xlib fonts-wine unzip tidy chromium x11vnc novnc
     websockify python3 iproute2 xauth)
 

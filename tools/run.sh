@@ -22,14 +22,22 @@ if ! { cmake -S "$ROOT" -B "$B/win" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake
     exit 1
 fi
 echo "The release is $(ls "$B"/win/Lumaro-*-win32.zip | head -1) (SHA-256 beside it)."
+. tools/wine-build.sh
+choose_run_build "$B" "$ROOT"
+if [ "$RUN_TREE" != win ] && ! { cmake -S "$ROOT" -B "$B/$RUN_TREE" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$RUN_TOOLCHAIN" -DCMAKE_BUILD_TYPE=MinSizeRel >>"$B/logs/run-configure.log" 2>&1 &&
+    cmake --build "$B/$RUN_TREE" -j2 --target release >>"$B/logs/run-build.log" 2>&1; }; then
+    tail -n 40 "$B/logs/run-configure.log" "$B/logs/run-build.log"
+    exit 1
+fi
 
-BUILD="$B/win" WORK="$B/win/run"
+BUILD="$B/$RUN_TREE" WORK="$B/$RUN_TREE/run"
 mkdir -p "$WORK"
 . tests/wine/lib.sh
 . tools/serve-display.sh
 make_template
 # The prefix keeps your definitions from one run to the next.
-export WINEPREFIX="${LUMARO_RUN_PREFIX:-$B/win/lumaro-prefix}"
+export WINEPREFIX="${LUMARO_RUN_PREFIX:-$B/$RUN_TREE/lumaro-prefix}"
 [ -d "$WINEPREFIX" ] || cp -a "$TEMPLATE" "$WINEPREFIX"
 add_marlett "$WINEPREFIX"
 
@@ -84,7 +92,7 @@ echo "double-click it for the definition window. Choose Exit from its menu (or p
 # background, so that Ctrl+C reaches our trap at once; in a session of its
 # own, so that Ctrl+C reaches only us and Lumaro is asked to close as above
 # rather than cut off by the signal.
-cd "$B/win/bin"
+cd "$B/$RUN_TREE/bin"
 setsid env "${WINE_ENV[@]}" wine Lumaro.exe &
 LUMARO_PID=$!
 wait "$LUMARO_PID"

@@ -25,7 +25,7 @@ XVFB_PID=
 
 cleanup() {
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
-    for p in "$B"/win/wine-run "$B"/win/wine-template; do
+    for p in "$B"/win*/wine-run "$B"/win*/wine-template; do
         [ -d "$p" ] && WINEPREFIX="$p" wineserver -k 2>/dev/null
     done
     true
@@ -101,20 +101,25 @@ else count 0 1; fi
 run_check clang-format format_check
 
 # --- Windows, under Wine
-if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=MinSizeRel; then
-    BUILD="$B/win" WORK="$B/win/work"
+. tools/wine-build.sh
+choose_run_build "$B" "$ROOT"
+W="$B/$RUN_TREE"
+if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=MinSizeRel &&
+    { [ "$RUN_TREE" = win ] ||
+        configure_and_build "$RUN_TREE" -DCMAKE_TOOLCHAIN_FILE="$RUN_TOOLCHAIN" -DCMAKE_BUILD_TYPE=MinSizeRel; }; then
+    BUILD="$W" WORK="$W/work"
     . tests/wine/lib.sh
     make_template
     start_display
-    export WINEPREFIX="$B/win/wine-run"
+    export WINEPREFIX="$W/wine-run"
     rm -rf "$WINEPREFIX" && cp -a "$TEMPLATE" "$WINEPREFIX"
-    run_gtest wine-unit env "${WINE_ENV[@]}" timeout 600 wine "$B/win/tests/unit_tests.exe"
+    run_gtest wine-unit env "${WINE_ENV[@]}" timeout 600 wine "$W/tests/unit_tests.exe"
     localedef -i ja_JP -f UTF-8 "$B/locale/ja_JP.UTF-8" >/dev/null 2>&1 || mkdir -p "$B/locale"
     LOCPATH="$B/locale" LANG=ja_JP.UTF-8 run_gtest wine-unit-cp932 env "${WINE_ENV[@]}" \
-        timeout 300 wine "$B/win/tests/unit_tests.exe" --gtest_filter='AnsiText*:*RegistryContract*'
+        timeout 300 wine "$W/tests/unit_tests.exe" --gtest_filter='AnsiText*:*RegistryContract*'
     # The same suites with the active code page UTF-8, as Lumaro.exe's
     # manifest asks for (unit_tests_utf8.exe: the same tests, that manifest).
-    run_gtest wine-unit-utf8 env "${WINE_ENV[@]}" timeout 300 wine "$B/win/tests/unit_tests_utf8.exe" \
+    run_gtest wine-unit-utf8 env "${WINE_ENV[@]}" timeout 300 wine "$W/tests/unit_tests_utf8.exe" \
         --gtest_filter='AnsiText*:*RegistryContract*'
     # The layouts once more at 144 DPI (150 %). The server reads the DPI
     # when it starts: set it, then start it anew.
@@ -124,7 +129,7 @@ if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake"
     done
     wineserver -k 2>/dev/null
     wineserver -w 2>/dev/null
-    run_gtest wine-unit-144dpi env "${WINE_ENV[@]}" timeout 300 wine "$B/win/tests/unit_tests.exe" \
+    run_gtest wine-unit-144dpi env "${WINE_ENV[@]}" timeout 300 wine "$W/tests/unit_tests.exe" \
         --gtest_filter='*LaidOut*:*LabelNoLonger*:*ScaledBounds*'
     wineserver -k 2>/dev/null
     stop_display
@@ -133,7 +138,7 @@ if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake"
         [ "$(basename "$script")" = lib.sh ] && continue
         name=$(basename "$script" .sh)
         echo "== wine $name"
-        bash "$script" "$B/win" "$B/win/work/$name" >"$LOGS/wine-$name.log" 2>&1
+        bash "$script" "$W" "$W/work/$name" >"$LOGS/wine-$name.log" 2>&1
         grep -aE '^(PASS|FAIL) ' "$LOGS/wine-$name.log"
         line=$(grep -aE '^wine-script: [0-9]+ passed, [0-9]+ failed' "$LOGS/wine-$name.log" | tail -1)
         if [ -z "$line" ]; then
@@ -147,8 +152,8 @@ if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake"
 
     echo "== benchmarks (figures, not tests)"
     start_display
-    for bench in "$B"/win/tests/bench_registry.exe "$B"/win/tests/bench_execute.exe \
-        "$B"/win/tests/bench_define.exe; do
+    for bench in "$W"/tests/bench_registry.exe "$W"/tests/bench_execute.exe \
+        "$W"/tests/bench_define.exe; do
         new_prefix "bench"
         env "${WINE_ENV[@]}" timeout 300 wine "$bench" 2>&1 | tr -d '\r'
         stop_wine
@@ -160,7 +165,7 @@ if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake"
         "Lumaro.exe $(stat -c %s "$B/win/bin/Lumaro.exe" 2>/dev/null || echo '?') bytes" \
         "(sha256 $(cut -c1-16 "$zip.sha256" 2>/dev/null)...)"
     for bench in tests/bench/*.sh; do
-        timeout 600 bash "$bench" "$B/win" "$B/win/work/bench-$(basename "$bench" .sh)" 2>&1 |
+        timeout 600 bash "$bench" "$W" "$W/work/bench-$(basename "$bench" .sh)" 2>&1 |
             grep -v '^wine: '
     done
 else
@@ -169,5 +174,6 @@ fi
 
 echo
 [ -n "$MISSING_PACKAGES" ] && echo "Packages missing (one failure; why is at the top): $MISSING_PACKAGES"
+[ "$RUN_TREE" = win ] || echo "Wine ran the 64-bit build: this machine runs no 32-bit program."
 echo "$PASSED passed, $FAILED failed"
 [ "$FAILED" -eq 0 ]

@@ -15,7 +15,7 @@ MARLETT=/usr/share/wine/fonts/marlett.ttf
 make_template() {
     [ -f "$TEMPLATE/.ready" ] && [ -f "$TEMPLATE/drive_c/windows/Fonts/marlett.ttf" ] && return 0
     rm -rf "$TEMPLATE"
-    env "${WINE_ENV[@]}" WINEPREFIX="$TEMPLATE" DISPLAY= timeout 180 wineboot -i >/dev/null 2>&1
+    env "${WINE_ENV[@]}" WINEPREFIX="$TEMPLATE" DISPLAY= timeout 180 wine wineboot -i >/dev/null 2>&1
     add_marlett "$TEMPLATE"
     local reg="$BUILD/template-settings.reg"
     {
@@ -255,3 +255,13 @@ button_point() { at_def $(($(row_x "$1") + 256 + 10)) $(($(row_y "$1") + 14)); }
 click_point() { click_at "$1" "$2" 1; }
 params_visible() { [ "$(tool count-visible Lumaro $PARAMS_WIDTH)" = 1 ]; }
 press_ok() { click_point $(at_def 397 428); }
+
+# The Windows build's toolchain file, and its objdump (the 32-bit release
+# build's or, where Wine runs the 64-bit build, that one's).
+toolchain_of() { sed -n 's/^CMAKE_TOOLCHAIN_FILE:[A-Z]*=//p' "$1/CMakeCache.txt"; }
+pe_objdump() { # build, objdump arguments...
+    local prefix
+    prefix=$(sed -n 's/^set(CMAKE_RC_COMPILER \(.*\)-windres)$/\1/p' "$(toolchain_of "$1")")
+    shift
+    "$prefix-objdump" "$@"
+}

@@ -51,7 +51,7 @@ machine_paths() {
         grep -E "$ROOT|$BUILD|/work/|/root/|/home/|/usr/|/tmp/|[A-Z]:\\\\\\\\(work|root|home|usr|tmp)"
 }
 check "no path of the build machine inside" not machine_paths
-imports() { i686-w64-mingw32-objdump -p "$U/Lumaro.exe" | sed -n 's/^\s*DLL Name: //p' | tr 'a-z' 'A-Z' | sort | tr '\n' ' '; }
+imports() { pe_objdump "$BUILD" -p "$U/Lumaro.exe" | sed -n 's/^\s*DLL Name: //p' | tr 'a-z' 'A-Z' | sort | tr '\n' ' '; }
 # All KnownDLLs, or (comctl32 6) bound through the manifest: never searched for.
 check "the exe imports only DLLs that Windows takes from the system folder" \
     test "$(imports)" = "ADVAPI32.DLL COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL USER32.DLL "

@@ -25,7 +25,7 @@ EPOCH=$(git -C "$ROOT" log -1 --format=%ct)
 # commit it was last built at.
 rebuild() {
     nice cmake --build "$BUILD" -j2 --target release >"$WORK/build-under-test.log" 2>&1 &&
-        cmake -S "$SRC" -B "$OTHER" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$SRC/cmake/mingw-i686.cmake" \
+        cmake -S "$SRC" -B "$OTHER" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$SRC/cmake/$(basename "$(toolchain_of "$BUILD")")" \
             -DCMAKE_BUILD_TYPE=MinSizeRel >"$WORK/configure.log" 2>&1 &&
         SOURCE_DATE_EPOCH=$EPOCH nice cmake --build "$OTHER" -j2 --target release >"$WORK/build.log" 2>&1 ||
         { tail -n 20 "$WORK"/*.log >&2; return 1; }
@@ -36,7 +36,7 @@ check "the exe is the same, bit for bit" cmp "$BUILD/bin/Lumaro.exe" "$OTHER/bin
 check "so is the zip, with the same SHA-256" \
     eval 'cmp "$BUILD/$ZIP" "$OTHER/$ZIP" && cmp "$BUILD/$ZIP.sha256" "$OTHER/$ZIP.sha256"'
 check "the exe's header has no time stamp" \
-    eval 'i686-w64-mingw32-objdump -p "$BUILD/bin/Lumaro.exe" | grep -q "^Time/Date.*Jan  1 00:00:00 1970"'
+    eval 'pe_objdump "$BUILD" -p "$BUILD/bin/Lumaro.exe" | grep -q "^Time/Date.*Jan  1 00:00:00 1970"'
 # Zip's times go in two-second steps.
 commit_time=$(TZ=UTC date -d "@$((EPOCH / 2 * 2))" +%Y%m%d.%H%M%S)
 check "every entry of the zip is dated with the commit's time" \
