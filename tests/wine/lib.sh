@@ -108,13 +108,17 @@ start_display() {
     rm -f "$file"
     export XAUTHORITY="$WORK/display.xauth"
     rm -f "$XAUTHORITY"
-    (umask 077 && echo "$MIT_COOKIE_ENTRY $(mcookie)" | xauth -q -f "$XAUTHORITY" nmerge - 2>/dev/null) || return 1
+    local cookie
+    cookie=$(mcookie)
+    (umask 077 && echo "$MIT_COOKIE_ENTRY $cookie" | xauth -q -f "$XAUTHORITY" nmerge - 2>/dev/null) || return 1
     # setsid: out of the terminal's process group, so that Ctrl+C does not end
     # the display under a program that is being asked to close.
     setsid Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp -auth "$XAUTHORITY" 9>"$file" >/dev/null 2>&1 &
     XVFB_PID=$!
     wait_for 10 test -s "$file" || return 1
     export DISPLAY=":$(cat "$file")"
+    # python-xlib takes no wild entry: the same cookie for this host's display.
+    xauth -q -f "$XAUTHORITY" add "$DISPLAY" . "$cookie" 2>/dev/null
 }
 
 stop_display() {
