@@ -147,6 +147,8 @@ int textAt(int x, int y) {
 
 // Through oleacc, as a screen reader asks another program's window.
 int heardAt(int x, int y) {
+    // The object comes from another process, marshalled through COM.
+    CoInitialize(nullptr);
     HWND window = windowAt(x, y);
     using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
     auto fromWindow = reinterpret_cast<FromWindow>(reinterpret_cast<void*>(
