@@ -1,6 +1,8 @@
 #pragma once
 #include "app/Lumaro.h"
 #include "fakes/FakeRegistry.h"
+#include "model/HotKey.h"
+#include "model/HotKeyList.h"
 #include "model/QelRegistrySerializableList.h"
 
 #include <cstdint>
@@ -32,6 +34,19 @@ inline void storeItem(FakeRegistry& registry, int index, const std::string& lett
 
 inline void storeCount(FakeRegistry& registry, int count) {
     registry.setDword(kListKey, "Count", static_cast<std::uint32_t>(count));
+}
+
+// A list as one text, every field of every item, to compare two lists by.
+inline std::string describe(const HotKeyList& list) {
+    std::string text;
+    for (int i = 0; i < list.count(); ++i) {
+        const HotKey* k = list.at(i);
+        text += k->key() + "|" + std::to_string(k->ctrl()) + std::to_string(k->alt()) +
+                std::to_string(k->shift()) + "|" + k->command() + "|" + k->directory() + "|" +
+                k->parameters() + "|" + std::to_string(k->extra()) + "|" +
+                std::to_string(k->showCmd()) + "\n";
+    }
+    return text;
 }
 
 } // namespace stored

@@ -105,18 +105,6 @@ void fill(FakeRegistry& fake, Input& in) {
     }
 }
 
-std::string describe(const HotKeyList& list) {
-    std::string text;
-    for (int i = 0; i < list.count(); ++i) {
-        const HotKey* k = list.at(i);
-        text += k->key() + "|" + std::to_string(k->ctrl()) + std::to_string(k->alt()) +
-                std::to_string(k->shift()) + "|" + k->command() + "|" + k->directory() + "|" +
-                k->parameters() + "|" + std::to_string(k->extra()) + "|" +
-                std::to_string(k->showCmd()) + "\n";
-    }
-    return text;
-}
-
 void load(HotKeyList& list) {
     QelRegistry registry;
     registry.openPath(kListKey);
@@ -157,7 +145,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     HotKeyList loaded;
     load(loaded);
     HotKeyList copy(&loaded);
-    if (describe(loaded) != describe(installed) || describe(copy) != describe(installed))
+    if (stored::describe(loaded) != stored::describe(installed) ||
+        stored::describe(copy) != stored::describe(installed))
         std::abort();
     size_t keysSaved = fake.keyCount();
     save(copy);

@@ -72,23 +72,11 @@ size_t leakedHandles(const FakeRegistry& fake, long failedCall) {
     return fake.calls()[static_cast<size_t>(failedCall - 1)] == "RegCloseKey" ? 1 : 0;
 }
 
-std::string describe(const HotKeyList& list) {
-    std::string text;
-    for (int i = 0; i < list.count(); ++i) {
-        const HotKey* k = list.at(i);
-        text += k->key() + "|" + std::to_string(k->ctrl()) + std::to_string(k->alt()) +
-                std::to_string(k->shift()) + "|" + k->command() + "|" + k->directory() + "|" +
-                k->parameters() + "|" + std::to_string(k->extra()) + "|" +
-                std::to_string(k->showCmd()) + "\n";
-    }
-    return text;
-}
-
 // The definitions as the controller installs them.
 std::string loaded() {
     HotKeyList list;
     withListKey([&](QelRegistry& r) { list.load("HotKey", r); });
-    return describe(HotKeyList(&list));
+    return stored::describe(HotKeyList(&list));
 }
 
 // As the first version loads them: a walk up to a readable, positive
@@ -106,7 +94,7 @@ std::string loadedByEarlierVersions() {
             list.at(list.createItem())->load(child);
         }
     });
-    return describe(HotKeyList(&list));
+    return stored::describe(HotKeyList(&list));
 }
 
 struct Change {
@@ -201,7 +189,7 @@ Expected expected(const Change& change) {
     FakeRegistry fake;
     change.seed(fake);
     platform::Seam<platform::RegistryApi>::Scoped scope(fake);
-    Expected e{loaded(), loadedByEarlierVersions(), describe(*listOf(change.after))};
+    Expected e{loaded(), loadedByEarlierVersions(), stored::describe(*listOf(change.after))};
     // Either list, loaded by either version, is what must be told apart.
     EXPECT_NE(e.before, e.after) << change.name;
     return e;
@@ -365,7 +353,8 @@ TEST(StorageFaultSweep, LoadOfValuesThatGrowBetweenCalls) {
             fake.resetCalls();
             HotKeyList again;
             withListKey([&](QelRegistry& r) { again.load("HotKey", r); });
-            EXPECT_EQ(describe(list), describe(again)) << "call " << n << " " << growth.bytes;
+            EXPECT_EQ(stored::describe(list), stored::describe(again))
+                << "call " << n << " " << growth.bytes;
         }
     }
 }
@@ -424,6 +413,6 @@ TEST(StorageFaultSweep, DistrustedCountLosesAtMostOneDefinitionToAFailure) {
         withListKey([&](QelRegistry& r) { installed.save("HotKey", r); });
         HotKeyList again;
         withListKey([&](QelRegistry& r) { again.load("HotKey", r); });
-        EXPECT_EQ(describe(again), describe(installed)) << "call " << n;
+        EXPECT_EQ(stored::describe(again), stored::describe(installed)) << "call " << n;
     }
 }
