@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Lumaro.exe (and the release zip) and starts it in a Wine virtual
+# Builds Lumaro.exe and both releases (64- and 32-bit zips) and starts the
+# 64-bit one, as unpacked from its zip, in a Wine virtual
 # desktop: on your X display when there is one; otherwise on a virtual one
 # (Xvfb), served to your browser on this machine only (see
 # serve-display.sh). Lumaro runs until you choose "Exit" from its tray icon's
@@ -14,22 +15,22 @@ ensure_packages || exit 1
 
 B="$ROOT/build"
 mkdir -p "$B/logs"
-echo "Building Lumaro.exe ..."
-if ! { cmake -S "$ROOT" -B "$B/win" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
-    -DCMAKE_BUILD_TYPE=MinSizeRel >"$B/logs/run-configure.log" 2>&1 &&
-    cmake --build "$B/win" -j2 --target release >"$B/logs/run-build.log" 2>&1; }; then
-    tail -n 40 "$B/logs/run-configure.log" "$B/logs/run-build.log"
-    exit 1
-fi
-echo "The release is $(ls "$B"/win/Lumaro-*-win32.zip | head -1) (SHA-256 beside it)."
 . tools/wine-build.sh
-choose_run_build "$B" "$ROOT"
-if [ "$RUN_TREE" != win ] && ! { cmake -S "$ROOT" -B "$B/$RUN_TREE" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$RUN_TOOLCHAIN" -DCMAKE_BUILD_TYPE=MinSizeRel >>"$B/logs/run-configure.log" 2>&1 &&
-    cmake --build "$B/$RUN_TREE" -j2 --target release >>"$B/logs/run-build.log" 2>&1; }; then
-    tail -n 40 "$B/logs/run-configure.log" "$B/logs/run-build.log"
-    exit 1
-fi
+: >"$B/logs/run-configure.log"
+: >"$B/logs/run-build.log"
+for tree in "${RELEASE_TREES[@]}"; do
+    echo "Building $tree/Lumaro.exe and its release ..."
+    if ! { cmake -S "$ROOT" -B "$B/$tree" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$(toolchain_of_tree "$ROOT" "$tree")" \
+        -DCMAKE_BUILD_TYPE=MinSizeRel >>"$B/logs/run-configure.log" 2>&1 &&
+        cmake --build "$B/$tree" -j2 --target release >>"$B/logs/run-build.log" 2>&1; }; then
+        tail -n 40 "$B/logs/run-configure.log" "$B/logs/run-build.log"
+        exit 1
+    fi
+done
+echo "The releases (SHA-256 beside each): $(ls "$B"/win64/Lumaro-*-win64.zip) for 64-bit Windows," \
+    "$(ls "$B"/win/Lumaro-*-win32.zip) for 32-bit Windows."
+choose_run_builds "$B"
+RUN_TREE=${RUN_TREES[0]}
 
 BUILD="$B/$RUN_TREE" WORK="$B/$RUN_TREE/run"
 mkdir -p "$WORK"
@@ -88,11 +89,14 @@ fi
 echo "The tray icon is at the bottom right of the Wine desktop: right-click it for the menu,"
 echo "double-click it for the definition window. Choose Exit from its menu (or press Ctrl+C) to quit."
 
-# From the exe's folder, so that "Help (html) ..." finds Lumaro.html. In the
+# The release unpacked, started from its own folder, so that "Help (html) ..."
+# finds Lumaro.html. In the
 # background, so that Ctrl+C reaches our trap at once; in a session of its
 # own, so that Ctrl+C reaches only us and Lumaro is asked to close as above
 # rather than cut off by the signal.
-cd "$B/$RUN_TREE/bin"
+rm -rf "$WORK/release"
+unpack_release "$BUILD" "$WORK/release" || exit 1
+cd "$WORK/release"
 setsid env "${WINE_ENV[@]}" wine Lumaro.exe &
 LUMARO_PID=$!
 wait "$LUMARO_PID"

@@ -101,25 +101,19 @@ else count 0 1; fi
 run_check clang-format format_check
 
 # --- Windows, under Wine
-. tools/wine-build.sh
-choose_run_build "$B" "$ROOT"
-W="$B/$RUN_TREE"
-if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=MinSizeRel &&
-    { [ "$RUN_TREE" = win ] ||
-        configure_and_build "$RUN_TREE" -DCMAKE_TOOLCHAIN_FILE="$RUN_TOOLCHAIN" -DCMAKE_BUILD_TYPE=MinSizeRel; }; then
-    BUILD="$W" WORK="$W/work"
-    . tests/wine/lib.sh
-    make_template
-    start_display
+# Runs the Windows unit tests of one build under Wine; LABEL tells the
+# builds apart in the summary.
+wine_unit_suites() { # build folder, label suffix
+    local W=$1 x=$2
     export WINEPREFIX="$W/wine-run"
     rm -rf "$WINEPREFIX" && cp -a "$TEMPLATE" "$WINEPREFIX"
-    run_gtest wine-unit env "${WINE_ENV[@]}" timeout 600 wine "$W/tests/unit_tests.exe"
+    run_gtest "wine-unit$x" env "${WINE_ENV[@]}" timeout 600 wine "$W/tests/unit_tests.exe"
     localedef -i ja_JP -f UTF-8 "$B/locale/ja_JP.UTF-8" >/dev/null 2>&1 || mkdir -p "$B/locale"
-    LOCPATH="$B/locale" LANG=ja_JP.UTF-8 run_gtest wine-unit-cp932 env "${WINE_ENV[@]}" \
+    LOCPATH="$B/locale" LANG=ja_JP.UTF-8 run_gtest "wine-unit-cp932$x" env "${WINE_ENV[@]}" \
         timeout 300 wine "$W/tests/unit_tests.exe" --gtest_filter='AnsiText*:*RegistryContract*'
     # The same suites with the active code page UTF-8, as Lumaro.exe's
     # manifest asks for (unit_tests_utf8.exe: the same tests, that manifest).
-    run_gtest wine-unit-utf8 env "${WINE_ENV[@]}" timeout 300 wine "$W/tests/unit_tests_utf8.exe" \
+    run_gtest "wine-unit-utf8$x" env "${WINE_ENV[@]}" timeout 300 wine "$W/tests/unit_tests_utf8.exe" \
         --gtest_filter='AnsiText*:*RegistryContract*'
     # The layouts once more at 144 DPI (150 %). The server reads the DPI
     # when it starts: set it, then start it anew.
@@ -129,31 +123,73 @@ if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake"
     done
     wineserver -k 2>/dev/null
     wineserver -w 2>/dev/null
-    run_gtest wine-unit-144dpi env "${WINE_ENV[@]}" timeout 300 wine "$W/tests/unit_tests.exe" \
+    run_gtest "wine-unit-144dpi$x" env "${WINE_ENV[@]}" timeout 300 wine "$W/tests/unit_tests.exe" \
         --gtest_filter='*LaidOut*:*LabelNoLonger*:*ScaledBounds*'
     wineserver -k 2>/dev/null
-    stop_display
-    unset DISPLAY
-    for script in tests/wine/*.sh; do
-        [ "$(basename "$script")" = lib.sh ] && continue
-        name=$(basename "$script" .sh)
-        echo "== wine $name"
-        # The rebuild checks the release itself, and starts nothing under Wine.
-        build=$W
-        [ "$name" = reproducible ] && build="$B/win"
-        bash "$script" "$build" "$build/work/$name" >"$LOGS/wine-$name.log" 2>&1
-        grep -aE '^(PASS|FAIL) ' "$LOGS/wine-$name.log"
-        line=$(grep -aE '^wine-script: [0-9]+ passed, [0-9]+ failed' "$LOGS/wine-$name.log" | tail -1)
-        if [ -z "$line" ]; then
-            tail -n 20 "$LOGS/wine-$name.log"
-            count 0 1
-        else
-            set -- $line
-            count "$2" "$4"
-        fi
+}
+
+run_script() { # script, build folder, label
+    local script=$1 build=$2 label=$3 line
+    echo "== wine $label"
+    bash "$script" "$build" "$build/work/$(basename "$script" .sh)" >"$LOGS/wine-$label.log" 2>&1
+    grep -aE '^(PASS|FAIL) ' "$LOGS/wine-$label.log"
+    line=$(grep -aE '^wine-script: [0-9]+ passed, [0-9]+ failed' "$LOGS/wine-$label.log" | tail -1)
+    if [ -z "$line" ]; then
+        tail -n 20 "$LOGS/wine-$label.log"
+        count 0 1
+    else
+        set -- $line
+        count "$2" "$4"
+    fi
+}
+
+# What Wine started, and that it is what we ship: the exe in the zip.
+started_line() { # tree
+    local zip sum
+    zip=$(ls "$B/$1"/Lumaro-*.zip 2>/dev/null | head -1)
+    sum=$(unzip -p "$zip" '*/Lumaro.exe' 2>/dev/null | sha256sum | cut -c1-16)
+    echo "Started under Wine: Lumaro.exe from $(basename "$zip") (sha256 $sum...)"
+}
+
+. tools/wine-build.sh
+BUILT=1
+for tree in "${RELEASE_TREES[@]}"; do
+    configure_and_build "$tree" -DCMAKE_TOOLCHAIN_FILE="$(toolchain_of_tree "$ROOT" "$tree")" \
+        -DCMAKE_BUILD_TYPE=MinSizeRel || BUILT=
+done
+choose_run_builds "$B"
+W="$B/${RUN_TREES[0]}"
+if [ -n "$BUILT" ]; then
+    for tree in "${RUN_TREES[@]}"; do
+        x=
+        [ "$tree" = win ] && x=-32bit
+        BUILD="$B/$tree" WORK="$B/$tree/work"
+        . tests/wine/lib.sh
+        make_template
+        start_display
+        wine_unit_suites "$B/$tree" "$x"
+        stop_display
+        unset DISPLAY
+        for script in tests/wine/*.sh; do
+            name=$(basename "$script" .sh)
+            case $name in
+            lib) ;;
+            # These start no Windows program: once, for the releases
+            # themselves or the set-up.
+            reproducible)
+                [ -n "$x" ] || for t in "${RELEASE_TREES[@]}"; do run_script "$script" "$B/$t" "$name-$t"; done ;;
+            deps_mirror_sync | pe_check) [ -n "$x" ] || run_script "$script" "$B/$tree" "$name" ;;
+            # The other build Wine starts here, if any: what it saves, this one loads.
+            release) OTHER_BUILD=$([ "${#RUN_TREES[@]}" -gt 1 ] && echo "$B/${RUN_TREES[$([ -n "$x" ] && echo 0 || echo 1)]}") \
+                run_script "$script" "$B/$tree" "$name$x" ;;
+            *) run_script "$script" "$B/$tree" "$name$x" ;;
+            esac
+        done
     done
 
     echo "== benchmarks (figures, not tests)"
+    BUILD="$W" WORK="$W/work"
+    . tests/wine/lib.sh
     start_display
     for bench in "$W"/tests/bench_registry.exe "$W"/tests/bench_execute.exe \
         "$W"/tests/bench_define.exe; do
@@ -163,10 +199,12 @@ if configure_and_build win -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake"
     done
     stop_display
     unset DISPLAY
-    zip=$(ls "$B"/win/Lumaro-*-win32.zip 2>/dev/null | head -1)
-    echo "release: $(basename "$zip") $(stat -c %s "$zip" 2>/dev/null || echo '?') bytes," \
-        "Lumaro.exe $(stat -c %s "$B/win/bin/Lumaro.exe" 2>/dev/null || echo '?') bytes" \
-        "(sha256 $(cut -c1-16 "$zip.sha256" 2>/dev/null)...)"
+    for tree in "${RELEASE_TREES[@]}"; do
+        zip=$(ls "$B/$tree"/Lumaro-*.zip 2>/dev/null | head -1)
+        echo "release: $(basename "$zip") $(stat -c %s "$zip" 2>/dev/null || echo '?') bytes," \
+            "Lumaro.exe $(stat -c %s "$B/$tree/bin/Lumaro.exe" 2>/dev/null || echo '?') bytes" \
+            "(sha256 $(cut -c1-16 "$zip.sha256" 2>/dev/null)...)"
+    done
     for bench in tests/bench/*.sh; do
         timeout 600 bash "$bench" "$W" "$W/work/bench-$(basename "$bench" .sh)" 2>&1 |
             grep -v '^wine: '
@@ -177,6 +215,7 @@ fi
 
 echo
 [ -n "$MISSING_PACKAGES" ] && echo "Packages missing (one failure; why is at the top): $MISSING_PACKAGES"
-[ "$RUN_TREE" = win ] || echo "Wine ran the 64-bit build: this machine runs no 32-bit program."
+for tree in "${RUN_TREES[@]}"; do started_line "$tree"; done
+[ -z "$WHY_NOT_32" ] || echo "Not started: Lumaro.exe from the 32-bit zip ($WHY_NOT_32); it was built and rebuilt bit for bit."
 echo "$PASSED passed, $FAILED failed"
 [ "$FAILED" -eq 0 ]

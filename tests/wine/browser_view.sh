@@ -79,7 +79,7 @@ display_gone() { ! xdpyinfo -display "$1" >/dev/null 2>&1; }
 lumaro_gone() {
     local pid
     for pid in $(pgrep -f 'Lumaro\.exe'); do
-        [ "$(readlink "/proc/$pid/cwd" 2>/dev/null)" = "$BUILD/bin" ] && return 1
+        [ "$(readlink "/proc/$pid/cwd" 2>/dev/null)" = "$BUILD/run/release" ] && return 1
     done
     return 0
 }

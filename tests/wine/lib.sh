@@ -163,15 +163,30 @@ screenshot() { # name
 
 ARTIFACTS="${ARTIFACTS:-$BUILD/artifacts}"
 
+# --- the release a user downloads
+# The build's zip: Lumaro-<version>-win64.zip or -win32.zip.
+release_zip() { # build
+    ls "$1"/Lumaro-*-win64.zip "$1"/Lumaro-*-win32.zip 2>/dev/null | head -1
+}
+# Unpacks the zip's one folder (Lumaro.exe, its page, the readme) into a
+# folder, so that what a test starts is the exe we ship.
+unpack_release() { # build, folder
+    local zip scratch
+    zip=$(release_zip "$1")
+    [ -n "$zip" ] || { log "no release zip in $1"; return 1; }
+    scratch=$(mktemp -d) && unzip -q "$zip" -d "$scratch" && mkdir -p "$2" &&
+        cp "$scratch"/Lumaro-*/* "$2/" && rm -rf "$scratch"
+}
+
 # --- Lumaro and its helpers in a scratch folder
-# Copies Lumaro.exe with its page to $APP and the helper exes to $TOOLS;
+# Unpacks the release (Lumaro.exe with its page) to $APP and copies the helper exes to $TOOLS;
 # the recorder writes $LAUNCHES. Tears everything down on exit.
 setup_app() {
     APP="$WORK/app"
     TOOLS="$WORK/tools"
     rm -rf "$APP" "$TOOLS" "$WORK"/held.txt "$WORK"/progman.txt* "$WORK"/exit-* "$WORK"/*.reg
     mkdir -p "$APP" "$TOOLS"
-    cp "$BUILD/bin/Lumaro.exe" "$BUILD/bin/Lumaro.html" "$APP/"
+    unpack_release "$BUILD" "$APP" || return 1
     local t
     for t in launch_recorder progman_window e2e_tool hotkey_holder; do
         cp "$BUILD/tests/$t.exe" "$TOOLS/"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The release as a Windows user gets it: Lumaro-4.00-win32.zip with its
+# The release as a Windows user gets it: Lumaro-4.00-win64.zip (or -win32) with its
 # SHA-256, one folder inside, nothing of the build machine in it, an exe that
 # imports only DLLs Windows takes from the system folder, whose version
 # resource says what the about box says and whose manifest names the Windows
@@ -20,14 +20,14 @@ make_template
 ids() { sed -n "s/^#define $1 \"\(.*\)\"$/\1/p" "$ROOT/src/ui/ResourceIds.h"; }
 VERSION=$(ids LUMARO_VERSION_TEXT)
 NAME="Lumaro-$VERSION"
-ZIP="$BUILD/$NAME-win32.zip"
+ZIP=$(release_zip "$BUILD")
 KEY='HKCU\Software\QelApp\Lumaro\HotKeys'
 DOWNLOADS_NAME="Téléchargements de Lumaro"
 rm -rf "$WORK"/unpacked "$WORK"/prefix-* "$WORK"/*.reg "$WORK"/plants.txt "$WORK/$DOWNLOADS_NAME"
 
 # --- the archive itself
 check "the zip and its SHA-256 are there" test -s "$ZIP" -a -s "$ZIP.sha256"
-check "the SHA-256 is the zip's" eval '(cd "$BUILD" && sha256sum --quiet -c "$NAME-win32.zip.sha256")'
+check "the SHA-256 is the zip's" eval '(cd "$BUILD" && sha256sum --quiet -c "$(basename "$ZIP").sha256")'
 check "inside is one folder $NAME with the exe, the help page and the readme" \
     test "$(unzip -Z1 "$ZIP" | sort | tr '\n' ' ')" = "$NAME/Lumaro.exe $NAME/Lumaro.html $NAME/readme.txt "
 mkdir -p "$WORK/unpacked"
@@ -187,6 +187,29 @@ about_and_file_dialog() { # label
     check "$label: no DLL planted beside the exe was loaded (start, launch, help, about, file dialog)" \
         no_plant_loaded
 }
+
+# Where Wine starts the other build too (test.sh names it in OTHER_BUILD):
+# definitions that its Lumaro.exe saves, this one loads. Without "Count" the
+# other loads the backup's definition from its sub-key, and its OK writes
+# "Count" anew.
+saved_by_other_loads_here() {
+    new_prefix cross
+    w reg import "$(winepath_of "$WORK/backup.reg")" >/dev/null 2>&1
+    w reg delete "$KEY" /v Count /f >/dev/null 2>&1
+    rm -rf "$WORK/other" "$LAUNCHES"
+    unpack_release "$OTHER_BUILD" "$WORK/other" || return 1
+    run_from cross-other "$WORK/other"
+    wait_for 30 icons_are 1 && click_at "$(icon_x)" 758 1 2 && wait_for 10 def_visible || return 1
+    press_ok
+    wait_for 10 not def_visible && choose_from_menu up return && wait_for 15 exit_is cross-other 0 || return 1
+    w reg query "$KEY" /v Count 2>/dev/null | grep -q '0x1$' || { log "  the other build saved no Count"; return 1; }
+    run_from cross "$U"
+    wait_for 30 icons_are 1 && press_until_recorded super+a 'args=restored|' &&
+        choose_from_menu up return && wait_for 15 exit_is cross 0
+}
+[ -n "${OTHER_BUILD:-}" ] && check "definitions saved by $(basename "$(release_zip "$OTHER_BUILD")") load in this build" \
+    saved_by_other_loads_here
+stop_wine
 
 scenario program-files "$WORK/prefix-program-files/drive_c/Program Files" 'C:\Program Files'
 PLANT=1 scenario downloads "$WORK/$DOWNLOADS_NAME" "$(winepath_of "$WORK/$DOWNLOADS_NAME")"

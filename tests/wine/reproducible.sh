@@ -31,7 +31,7 @@ rebuild() {
         { tail -n 20 "$WORK"/*.log >&2; return 1; }
 }
 check "the release builds from a copy of the sources in another folder" rebuild
-ZIP=$(basename "$(ls "$BUILD"/Lumaro-*-win32.zip | head -1)")
+ZIP=$(basename "$(release_zip "$BUILD")")
 check "the exe is the same, bit for bit" cmp "$BUILD/bin/Lumaro.exe" "$OTHER/bin/Lumaro.exe"
 check "so is the zip, with the same SHA-256" \
     eval 'cmp "$BUILD/$ZIP" "$OTHER/$ZIP" && cmp "$BUILD/$ZIP.sha256" "$OTHER/$ZIP.sha256"'
