@@ -103,18 +103,20 @@ void TLmrTrayForm::onTrayNotify(std::intptr_t lParam) {
 
 // The window must be in the foreground, or the menu does not close when the
 // user clicks elsewhere. A menu left without a choice gives the keyboard back
-// to the notification area, where a keyboard user opened it.
+// to the notification area only where a keyboard user opened it: a mouse
+// user who clicked into another window keeps the focus there.
 void TLmrTrayForm::showMenu() {
     setForeground();
-    platform::Point at = menuPosition();
-    if (!MainPopupMenu.popup(at.x, at.y))
+    MenuPlace place = menuPlace();
+    if (!MainPopupMenu.popup(place.at.x, place.at.y) && place.fromKeyboard)
         returnFocusToTray();
 }
 
 // At the pointer, as it was clicked; opened from the keyboard (Enter or
 // Shift+F10 on the icon, reported as a right press) the pointer may be
 // anywhere, and the menu then opens at the icon where the shell tells it.
-platform::Point TLmrTrayForm::menuPosition() {
+// Where the shell cannot tell, the press is taken for the mouse's.
+TLmrTrayForm::MenuPlace TLmrTrayForm::menuPlace() {
     platform::ShellApi& shell = platform::shellApi();
     platform::Point cursor{};
     shell.GetCursorPos(&cursor);
@@ -124,12 +126,12 @@ platform::Point TLmrTrayForm::menuPosition() {
     icon.uID = kTrayIconId;
     platform::ScreenRect rect;
     if (shell.Shell_NotifyIconGetRect(&icon, &rect) != 0)
-        return cursor;
+        return {cursor, false};
     bool overIcon = cursor.x >= rect.left && cursor.x < rect.right && cursor.y >= rect.top &&
                     cursor.y < rect.bottom;
     if (overIcon)
-        return cursor;
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        return {cursor, false};
+    return {{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, true};
 }
 
 void TLmrTrayForm::returnFocusToTray() {

@@ -42,7 +42,11 @@ private:
     void onHotKeyMessage(std::intptr_t lParam);
     void onTrayNotify(std::intptr_t lParam);
     void showMenu();
-    platform::Point menuPosition();
+    struct MenuPlace {
+        platform::Point at;
+        bool fromKeyboard;
+    };
+    MenuPlace menuPlace();
     void returnFocusToTray();
     bool onTaskbarCreated(unsigned msg);
 

@@ -78,7 +78,8 @@ TEST_F(TrayFormTest, ARightPressPopsTheMenuUpAtTheCursorAfterTakingTheForeground
 
 // From the keyboard the shell reports a right press while the pointer may be
 // anywhere: the menu opens at the icon. Left without a choice, it gives the
-// keyboard back to the notification area; a choice does not.
+// keyboard back to the notification area; a choice does not, nor a menu the
+// mouse opened (its user clicked elsewhere, where the focus stays).
 TEST_F(TrayFormTest, AMenuOpenedAwayFromTheIconOpensAtItAndEscapeReturnsToTheTray) {
     os.shell.setCursorPos(100, 200);
     form->dispatch(TLmrTrayForm::kTrayCallbackMessage, 100, kRButtonDown);
@@ -93,10 +94,16 @@ TEST_F(TrayFormTest, AMenuOpenedAwayFromTheIconOpensAtItAndEscapeReturnsToTheTra
     EXPECT_FALSE(os.shell.notificationAreaFocused());
 
     choice.clear();
+    os.shell.setCursorPos(1010, 760);
+    form->dispatch(TLmrTrayForm::kTrayCallbackMessage, 100, kRButtonDown);
+    EXPECT_FALSE(os.shell.notificationAreaFocused()) << "opened by the mouse";
+
+    os.shell.setCursorPos(100, 200);
     os.shell.failFunction("Shell_NotifyIconGetRect");
     form->dispatch(TLmrTrayForm::kTrayCallbackMessage, 100, kRButtonDown);
     EXPECT_EQ(os.gui.menusShown().back().x, 100) << "where the shell cannot tell: the pointer";
     EXPECT_EQ(os.gui.menusShown().back().y, 200);
+    EXPECT_FALSE(os.shell.notificationAreaFocused());
 }
 
 TEST_F(TrayFormTest, ADoubleClickAndDefineShowTheDefinitionWindow) {

@@ -9,8 +9,18 @@ using layout::Fit;
 namespace {
 
 // The tests see the screen as Lumaro.exe does, whose manifest declares it
-// DPI-aware: at 144 DPI nothing is scaled behind their back.
-const bool dpiAware = SetProcessDPIAware();
+// aware of each monitor's DPI: at 144 DPI nothing is scaled behind their
+// back, and a window's DPI is the one the system gives that window. A system
+// without per-monitor awareness makes them aware of the system DPI.
+bool becomeDpiAware() {
+    using SetContext = BOOL(WINAPI*)(HANDLE);
+    auto setContext = reinterpret_cast<SetContext>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
+    const auto perMonitorV2 =
+        reinterpret_cast<HANDLE>(-4); // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
+    return setContext ? setContext(perMonitorV2) : SetProcessDPIAware();
+}
+const bool dpiAware = becomeDpiAware();
 
 } // namespace
 

@@ -122,9 +122,25 @@ int iconWidthOf(HWND window, WPARAM which) {
     return bitmap.bmWidth;
 }
 
+// As Lumaro.exe's, the form's window is aware of its monitor's DPI, so that
+// its DPI comes from GetDpiForWindow, as it does where monitors differ.
+void expectPerMonitorAware(HWND window) {
+    using ContextOf = HANDLE(WINAPI*)(HWND);
+    using AwarenessOf = int(WINAPI*)(HANDLE);
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    auto contextOf = reinterpret_cast<ContextOf>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetWindowDpiAwarenessContext")));
+    auto awarenessOf = reinterpret_cast<AwarenessOf>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
+    if (contextOf && awarenessOf) {
+        EXPECT_EQ(awarenessOf(contextOf(window)), 2) << "DPI_AWARENESS_PER_MONITOR_AWARE";
+    }
+}
+
 // Lays the form out at 144 DPI and back, checking each against the layout.
 void expectDpiRoundTrip(tk::Form& form) {
     HWND window = hwndOf(form.handle());
+    expectPerMonitorAware(window);
     std::vector<Shown> before = layoutOf(window);
     SIZE clientBefore = clientSizeOf(window);
     RECT placed;

@@ -12,6 +12,11 @@ pixels differ by more than 10 %), and fails when the deadline passes first;
 the last screenshot is kept either way. A page that connects on its own
 (noVNC over a WebSocket) is thereby waited for, never slept for.
 
+URL "-" reads the address from standard input: an address that holds a
+password must be on no command line, where any local user reads it. For the
+same reason Chromium starts on a blank page and is sent to the address over
+its DevTools connection, and its profile is for our user only.
+
 Chromium listens for DevTools on 127.0.0.1 only, on a port it picks, and is
 ended, with its process group, before this script returns. Only the Python
 standard library is used (a minimal WebSocket client)."""
@@ -135,10 +140,12 @@ def differing_fraction(shot, reference, region):
 
 def main(argv):
     url, out, profile = argv[1:4]
+    if url == "-":
+        url = sys.stdin.readline().strip()
     options = dict(zip(argv[4::2], argv[5::2]))
     deadline = time.monotonic() + float(options.get("--deadline", "60"))
     size = options.get("--size", "1024,768")
-    os.makedirs(profile, exist_ok=True)
+    os.makedirs(profile, mode=0o700, exist_ok=True)
     port_file = os.path.join(profile, "DevToolsActivePort")
     if os.path.exists(port_file):
         os.remove(port_file)

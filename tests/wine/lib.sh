@@ -117,8 +117,10 @@ start_display() {
     XVFB_PID=$!
     wait_for 10 test -s "$file" || return 1
     export DISPLAY=":$(cat "$file")"
-    # python-xlib takes no wild entry: the same cookie for this host's display.
-    xauth -q -f "$XAUTHORITY" add "$DISPLAY" . "$cookie" 2>/dev/null
+    # python-xlib takes no wild entry: the same cookie for this host's
+    # display. Through standard input, as above: any local user reads a
+    # command line.
+    echo "add $DISPLAY . $cookie" | xauth -q -f "$XAUTHORITY" source - 2>/dev/null
 }
 
 stop_display() {
