@@ -202,7 +202,7 @@ saved_by_other_loads_here() {
     wait_for 30 icons_are 1 && click_at "$(icon_x)" 758 1 2 && wait_for 10 def_visible || return 1
     press_ok
     wait_for 10 not def_visible && choose_from_menu up return && wait_for 15 exit_is cross-other 0 || return 1
-    w reg query "$KEY" /v Count 2>/dev/null | grep -q '0x1$' || { log "  the other build saved no Count"; return 1; }
+    w reg query "$KEY" /v Count 2>/dev/null | tr -d '\r' | grep -q '0x1$' || { log "  the other build saved no Count"; return 1; }
     run_from cross "$U"
     wait_for 30 icons_are 1 && press_until_recorded super+a 'args=restored|' &&
         choose_from_menu up return && wait_for 15 exit_is cross 0
