@@ -170,7 +170,7 @@ check "and its virtual display and servers are gone" eval 'display_gone "$DISPLA
 first_port=$WEB_PORT
 check "run.sh serves the desktop again on the next run" start_run interrupt
 wait_for 60 icons_are 1
-check "Lumaro runs from the build's bin folder" not lumaro_gone
+check "Lumaro runs from the release unpacked from its zip" not lumaro_gone
 # Both starts and the browser seen: the poller, a busy loop, stops before
 # what has to end in time.
 stop_poller
