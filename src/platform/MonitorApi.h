@@ -6,16 +6,7 @@
 
 namespace platform {
 
-// RECT and POINT, field for field.
-struct ScreenRect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-
-    bool operator==(const ScreenRect&) const = default;
-};
-
+// POINT, field for field.
 struct ScreenPoint {
     std::int32_t x = 0;
     std::int32_t y = 0;

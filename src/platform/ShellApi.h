@@ -11,8 +11,9 @@ struct Point {
     std::int32_t y = 0;
 };
 
-// The first version of NOTIFYICONDATAA, field for field. On 32-bit Windows
-// it is the 88-byte block the shell expects when cbSize says 88.
+// The first version of NOTIFYICONDATAA, field for field, and so as large as
+// the headers' NOTIFYICONDATAA_V1_SIZE: 88 bytes on 32-bit Windows, 104 on
+// 64-bit, where the handles are 8 bytes wide and aligned to 8.
 struct NotifyIconDataA {
     Dword cbSize;
     Handle hWnd;
@@ -22,8 +23,7 @@ struct NotifyIconDataA {
     Handle hIcon;
     char szTip[64];
 };
-constexpr Dword kNotifyIconDataASize = 88;
-static_assert(sizeof(void*) != 4 || sizeof(NotifyIconDataA) == kNotifyIconDataASize);
+constexpr Dword kNotifyIconDataASize = sizeof(NotifyIconDataA);
 
 constexpr Dword kNimAdd = 0;
 constexpr Dword kNimModify = 1;
@@ -33,22 +33,15 @@ constexpr unsigned kNifMessage = 0x1;
 constexpr unsigned kNifIcon = 0x2;
 constexpr unsigned kNifTip = 0x4;
 
-// NOTIFYICONIDENTIFIER: an icon by its window and id (the GUID left zero).
+// NOTIFYICONIDENTIFIER: an icon by its window and id (the GUID left zero);
+// 28 bytes on 32-bit Windows, 40 on 64-bit.
 struct NotifyIconIdentifier {
     Dword cbSize;
     Handle hWnd;
     unsigned uID;
     std::uint8_t guidItem[16];
 };
-constexpr Dword kNotifyIconIdentifierSize = 28;
-static_assert(sizeof(void*) != 4 || sizeof(NotifyIconIdentifier) == kNotifyIconIdentifierSize);
-
-struct ScreenRect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-};
+constexpr Dword kNotifyIconIdentifierSize = sizeof(NotifyIconIdentifier);
 
 // Show commands, as ShellExecuteA takes them.
 constexpr int kSwHide = 0;

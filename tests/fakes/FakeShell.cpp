@@ -18,6 +18,13 @@ std::optional<std::string> text(const char* p) {
     return p ? std::optional<std::string>(p) : std::nullopt;
 }
 
+// The sizes the shell takes on the architecture this is built for, written
+// out rather than taken from the program's structures, so that a size meant
+// for another architecture fails a test before it reaches Windows.
+constexpr bool k64Bit = sizeof(void*) == 8;
+constexpr Dword kNotifyIconDataV1Size = k64Bit ? 104 : 88;
+constexpr Dword kIdentifierSize = k64Bit ? 40 : 28;
+
 } // namespace
 
 bool FakeShell::enter(const char* function) {
@@ -59,7 +66,6 @@ bool FakeShell::PostMessageA(Handle hwnd, unsigned msg, std::uintptr_t wParam,
 }
 
 void FakeShell::apply(Icon& icon, const NotifyIconDataA& data) {
-    icon.cbSize = data.cbSize;
     icon.flags = data.uFlags;
     if (data.uFlags & kNifMessage)
         icon.callbackMessage = data.uCallbackMessage;
@@ -85,7 +91,7 @@ bool FakeShell::modifyIcon(const NotifyIconDataA& data) {
 }
 
 bool FakeShell::Shell_NotifyIconA(Dword message, NotifyIconDataA* data) {
-    if (!enter("Shell_NotifyIconA") || !data)
+    if (!enter("Shell_NotifyIconA") || !data || data->cbSize != kNotifyIconDataV1Size)
         return false;
     switch (message) {
     case kNimAdd:
@@ -108,8 +114,7 @@ long FakeShell::Shell_NotifyIconGetRect(const NotifyIconIdentifier* identifier,
                                         ScreenRect* iconLocation) {
     constexpr long kFail = static_cast<long>(0x80004005); // E_FAIL
     if (!enter("Shell_NotifyIconGetRect") || !identifier || !iconLocation ||
-        identifier->cbSize != kNotifyIconIdentifierSize ||
-        !icons_.count({identifier->hWnd, identifier->uID}))
+        identifier->cbSize != kIdentifierSize || !icons_.count({identifier->hWnd, identifier->uID}))
         return kFail;
     *iconLocation = iconRect_;
     return 0;

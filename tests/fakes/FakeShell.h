@@ -11,7 +11,8 @@
 // The shell and window manager as far as the program uses them: launches
 // and posted messages are recorded with every argument, windows are found
 // by class without regard to case, tray icons are kept per (window, uID)
-// with the shell's add/modify/delete rules, registered window messages are
+// with the shell's add/modify/delete rules and taken only with the first
+// version's size for this architecture, registered window messages are
 // numbered from 0xC000, and any function can be made to fail.
 class FakeShell : public platform::ShellApi {
 public:
@@ -28,7 +29,6 @@ public:
         bool delivered = false;
     };
     struct Icon {
-        platform::Dword cbSize = 0;
         unsigned flags = 0; // of the last add or modify
         unsigned callbackMessage = 0;
         platform::Handle icon = 0;

@@ -91,7 +91,6 @@ TEST_F(LumaroTest, TheTrayFormIsTheHiddenMainFormAndReceivesTheHotKeys) {
         EXPECT_EQ(call.hwnd, trayHandle());
     const FakeShell::Icon* icon = os.shell.icon(trayHandle(), 100);
     ASSERT_NE(icon, nullptr);
-    EXPECT_EQ(icon->cbSize, 88u);
     EXPECT_EQ(icon->flags, 7u);
     EXPECT_EQ(icon->callbackMessage, 0x0401u);
     EXPECT_EQ(icon->tip, "Lumaro");

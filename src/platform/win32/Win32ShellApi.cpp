@@ -10,11 +10,26 @@
 
 namespace platform {
 
-static_assert(sizeof(NotifyIconDataA) == NOTIFYICONDATAA_V1_SIZE);
-static_assert(offsetof(NotifyIconDataA, hIcon) == offsetof(NOTIFYICONDATAA, hIcon));
-static_assert(offsetof(NotifyIconDataA, szTip) == offsetof(NOTIFYICONDATAA, szTip));
-static_assert(sizeof(NotifyIconIdentifier) == sizeof(NOTIFYICONIDENTIFIER));
+// The mirrors are the system's blocks on this architecture, field for field
+// (the first version of NOTIFYICONDATAA ends 64 bytes into szTip): the sizes
+// the program puts in cbSize are the ones the shell takes.
+#define LUMARO_SAME_FIELD(Mirror, Native, field)                                                   \
+    static_assert(offsetof(Mirror, field) == offsetof(Native, field))
+static_assert(kNotifyIconDataASize == NOTIFYICONDATAA_V1_SIZE);
+LUMARO_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, hWnd);
+LUMARO_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, uID);
+LUMARO_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, uFlags);
+LUMARO_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, uCallbackMessage);
+LUMARO_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, hIcon);
+LUMARO_SAME_FIELD(NotifyIconDataA, NOTIFYICONDATAA, szTip);
+static_assert(kNotifyIconIdentifierSize == sizeof(NOTIFYICONIDENTIFIER));
+LUMARO_SAME_FIELD(NotifyIconIdentifier, NOTIFYICONIDENTIFIER, hWnd);
+LUMARO_SAME_FIELD(NotifyIconIdentifier, NOTIFYICONIDENTIFIER, uID);
+LUMARO_SAME_FIELD(NotifyIconIdentifier, NOTIFYICONIDENTIFIER, guidItem);
+#undef LUMARO_SAME_FIELD
+static_assert(kNimAdd == NIM_ADD && kNimModify == NIM_MODIFY && kNimDelete == NIM_DELETE);
 static_assert(kNimSetFocus == NIM_SETFOCUS);
+static_assert(kNifMessage == NIF_MESSAGE && kNifIcon == NIF_ICON && kNifTip == NIF_TIP);
 static_assert(kSwHide == SW_HIDE && kSwShowMaximized == SW_SHOWMAXIMIZED);
 static_assert(kSwShow == SW_SHOW && kSwMinimize == SW_MINIMIZE);
 
