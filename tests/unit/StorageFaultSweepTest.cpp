@@ -157,6 +157,12 @@ const std::vector<Change>& changes() {
         {"grow from empty",
          [](FakeRegistry& f) { stored::storeCount(f, 0); },
          {{'A', false, "a"}, {'B', true, "b"}}},
+        {"grow from empty over keys an earlier version left",
+         [](FakeRegistry& f) {
+             seedList(f, kFive);
+             stored::storeCount(f, 0);
+         },
+         {{'B', false, "b"}}},
         {"first save", [](FakeRegistry&) {}, {{'A', false, "a"}}},
         {"stored duplicates and stale keys",
          [](FakeRegistry& f) {
