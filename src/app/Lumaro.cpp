@@ -3,6 +3,7 @@
 #include "app/HotKeyAccessCtrl.h"
 #include "model/HotKeyList.h"
 #include "model/QelRegistry.h"
+#include "model/SaveLock.h"
 #include "platform/HotKeyApi.h"
 #include "platform/ShellApi.h"
 #include "ui/LmrAboutBox.h"
@@ -66,7 +67,9 @@ HotKeyList* Lumaro::loadHotKeyList() {
     return list.release();
 }
 
+// The lock covers the read of the stored list that the writes are planned on.
 void Lumaro::saveHotKeyList(const HotKeyList* list) {
+    SaveLock lock(kSaveMutexName);
     QelRegistry registry;
     registry.openPath(kRegistryKey);
     list->save(kItemName, registry);

@@ -21,8 +21,10 @@ public:
     void commitDefinitions();
     void setHotKeyList(const HotKeyList* list);
     void executeHotKey(char letter, bool ctrl, bool alt, bool shift);
-    HotKeyList* loadHotKeyList();
-    void saveHotKeyList(const HotKeyList* list);
+    static HotKeyList* loadHotKeyList();
+    // Raises the registry error when the list was not stored, the stored one
+    // then loading as before; one instance's save never meets another's.
+    static void saveHotKeyList(const HotKeyList* list);
     void showDefineWindow();
     void showAboutBox();
 
@@ -35,6 +37,7 @@ public:
     static constexpr const char* kAtomPrefix = "Lumaro";
     static constexpr const char* kRegistryKey = "Software\\QelApp\\Lumaro\\HotKeys";
     static constexpr const char* kItemName = "HotKey";
+    static constexpr const wchar_t* kSaveMutexName = L"Local\\QelApp.Lumaro.HotKeys.Save";
 
 private:
     // Takes down the tray window of a start that failed: the window first

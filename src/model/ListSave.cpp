@@ -19,6 +19,11 @@ void ListSave::run() {
     if (!registry_.hasCurrentKey())
         throw QelRegistry::writeError("Count");
     inspect();
+    if (list_.count() == 0) {
+        saveEmpty();
+        return;
+    }
+    readStored();
     prepare();
     try {
         writeNew();
@@ -43,9 +48,10 @@ bool ListSave::exists(int index) const {
     return std::binary_search(existing_.begin(), existing_.end(), index);
 }
 
-// What is stored, as a load of this version reads it. A read that failed for
-// another reason than absence would make the cancellations miss an item
-// that other readers see: the save stops there, before any write.
+// Where the stored items are, as a load of this version reads them. A read
+// that failed for another reason than absence would make the cancellations
+// miss an item that other readers see: the save stops there, before any
+// write.
 void ListSave::inspect() {
     StoredListLayout layout(itemName_, registry_, true);
     if (!registry_.unsure().empty())
@@ -63,12 +69,10 @@ void ListSave::inspect() {
     } else {
         // A distrusted count reads the keys below it that exist: brought
         // down to them first, it reads the same and leaves room beyond.
-        storedEnd_ = layout.lastBelow(layout.count()) + 1;
+        storedEnd_ = firstFree_ = layout.lastBelow(layout.count()) + 1;
         if (storedEnd_ != layout.count())
             normalizedCount_ = storedEnd_;
-        firstFree_ = storedEnd_ == 0 ? 1 : storedEnd_;
     }
-    readStored();
 }
 
 void ListSave::readStored() {
@@ -144,8 +148,6 @@ void ListSave::takeBack() noexcept {
 // shrinks to the new count, at which point the front holds exactly the list.
 bool ListSave::compact() {
     try {
-        if (list_.count() == 0)
-            return clearToEmpty();
         for (int k = 0; k < list_.count(); ++k) {
             if (k < storedEnd_ && exists(k) && !registry_.removeKey(nameOf(k)))
                 return false;
@@ -161,18 +163,12 @@ bool ListSave::compact() {
     return false;
 }
 
-// "Count" 0 is mended from the keys there are, so they go before it is
-// written: the stored items first, while the cancellations behind them still
-// take them away.
-bool ListSave::clearToEmpty() {
-    for (int index : existing_)
-        if (index < storedEnd_ && !registry_.removeKey(nameOf(index)))
-            return false;
-    for (int i = base_; i < total_; ++i)
-        if (!registry_.removeKey(nameOf(i)))
-            return false;
+// "Count" 0 is an empty list to every version, whatever keys remain: it is
+// the switch, and the keys go behind it.
+void ListSave::saveEmpty() {
     writeCount(0);
-    return true;
+    tidy();
+    registry_.flush();
 }
 
 // Behind the count nothing is read: whatever item keys remain there go.
@@ -186,8 +182,7 @@ void ListSave::tidy() noexcept {
         }
     };
     for (int index : existing_)
-        if (index >= count && (index < firstFree_ || index >= total_) &&
-            (count > 0 || index >= storedEnd_))
+        if (index >= count && (index < firstFree_ || index >= total_))
             remove(index);
     for (int i = std::max(base_, count); i < total_; ++i)
         remove(i);

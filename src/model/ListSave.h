@@ -23,6 +23,8 @@ class QelRegistrySerializableList;
 //    key holds "Count" and "<itemName>_0" ... "<itemName>_n-1" as ever.
 //    A failure after the switch stops this quietly: what loads is already
 //    the new list, and the next save compacts it.
+// An empty list needs no room: "Count" 0 loads as empty in every version,
+// so writing it is the switch, and the item keys are deleted behind it.
 class ListSave {
 public:
     ListSave(const QelRegistrySerializableList& list, const std::string& itemName,
@@ -41,7 +43,7 @@ private:
     void writeCount(int value);
     void takeBack() noexcept;
     bool compact();
-    bool clearToEmpty();
+    void saveEmpty();
     void tidy() noexcept;
     bool exists(int index) const;
     std::string nameOf(int index) const;

@@ -41,7 +41,7 @@ StoredListLayout::StoredListLayout(const std::string& itemName, QelRegistry& reg
                                    bool listAlways) {
     try {
         count_ = registry.readInteger("Count");
-        usable_ = count_ >= 1;
+        usable_ = count_ >= 0;
     } catch (const Exception&) {
         count_ = 0;
     }

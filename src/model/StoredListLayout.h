@@ -7,13 +7,15 @@ class QelRegistry;
 // Which item keys of a stored list a load reads, told from "Count" and, where
 // "Count" alone cannot be trusted, from the sub-keys that exist.
 //
-// A usable "Count" (1 or more) is walked name by name, a missing item loading
-// as a default one; a count above kTrustedCount only when it is no more than
-// the existing sub-keys and one, else just the item keys below it that exist.
-// A "Count" that is missing, 0, negative or not a number is mended: the item
-// keys from "<itemName>_0" up to the first one missing load. Stopping at that
-// gap lets a save write its new list beyond it unseen until it switches
-// "Count" (see ListSave).
+// A usable "Count" is walked name by name, a missing item loading as a
+// default one; a count above kTrustedCount only when it is no more than the
+// existing sub-keys and one, else just the item keys below it that exist.
+// "Count" 0 is an empty list whatever item keys remain beside it: every
+// version stores an empty list so, writing 0 before it deletes the keys and
+// going on when a delete fails. A "Count" that is missing, negative or not a
+// number is mended: the item keys from "<itemName>_0" up to the first one
+// missing load. Stopping at that gap lets a save write its new list beyond
+// it unseen until it switches "Count" (see ListSave).
 class StoredListLayout {
 public:
     struct Item {

@@ -41,4 +41,9 @@ constexpr Dword kRegOptionNonVolatile = 0;
 constexpr Dword kRegCreatedNewKey = 1;
 constexpr Dword kRegOpenedExistingKey = 2;
 
+constexpr Dword kWaitObject0 = 0;
+constexpr Dword kWaitAbandoned = 0x80;
+constexpr Dword kWaitTimeout = 0x102;
+constexpr Dword kInfinite = 0xFFFFFFFF;
+
 } // namespace platform

@@ -4,9 +4,13 @@
 // the stored items, as the save was before it became all or nothing; ours
 // reads what is stored, writes the list twice (beyond, then at the front),
 // deletes the rest and flushes, and is to stay within 3 times the plain one.
+// The plain loop goes through the same seam, so that both are also counted,
+// call by call, against the fake registry.
 #include "app/Lumaro.h"
+#include "fakes/FakeRegistry.h"
 #include "model/HotKeyList.h"
 #include "model/QelRegistry.h"
+#include "platform/RegistryApi.h"
 
 #include <windows.h>
 
@@ -16,6 +20,10 @@
 #include <vector>
 
 namespace {
+
+using platform::Dword;
+using platform::RegHandle;
+using platform::registryApi;
 
 const char* const kComponents[] = {"Software", "QelApp", "Lumaro", "HotKeys"};
 const char* const kListKey = Lumaro::kRegistryKey;
@@ -59,15 +67,15 @@ void oursLoad() {
 
 // The same calls as an accessor's openPath: each component created below
 // the previous one, the previous handle closed once the next is open.
-HKEY plainOpen(const std::vector<std::string>& parts) {
-    HKEY current = nullptr;
+RegHandle plainOpen(const std::vector<std::string>& parts) {
+    RegHandle current = 0;
     for (const std::string& part : parts) {
-        HKEY next = nullptr;
-        DWORD disposition = 0;
-        RegCreateKeyExA(current ? current : HKEY_CURRENT_USER, part.c_str(), 0, nullptr, 0,
-                        KEY_ALL_ACCESS, nullptr, &next, &disposition);
+        RegHandle next = 0;
+        Dword disposition = 0;
+        registryApi().RegCreateKeyExA(current ? current : platform::kHkeyCurrentUser, part.c_str(),
+                                      0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &next, &disposition);
         if (current)
-            RegCloseKey(current);
+            registryApi().RegCloseKey(current);
         current = next;
     }
     return current;
@@ -77,25 +85,25 @@ std::vector<std::string> listParts() {
     return {kComponents, kComponents + 4};
 }
 
-void plainSetString(HKEY key, const char* name, const std::string& text) {
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.data()),
-                   static_cast<DWORD>(text.size()));
+void plainSetString(RegHandle key, const char* name, const std::string& text) {
+    registryApi().RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.data()),
+                                 static_cast<Dword>(text.size()));
 }
 
-void plainSetInt(HKEY key, const char* name, DWORD value) {
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
+void plainSetInt(RegHandle key, const char* name, Dword value) {
+    registryApi().RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
 }
 
 void plainSave(const HotKeyList& list) {
-    HKEY key = plainOpen(listParts());
+    RegHandle key = plainOpen(listParts());
     BYTE buffer[4];
-    DWORD type = 0, size = 4;
-    RegQueryValueExA(key, "Count", nullptr, &type, buffer, &size);
-    plainSetInt(key, "Count", static_cast<DWORD>(list.count()));
+    Dword type = 0, size = 4;
+    registryApi().RegQueryValueExA(key, "Count", nullptr, &type, buffer, &size);
+    plainSetInt(key, "Count", static_cast<Dword>(list.count()));
     for (int i = 0; i < list.count(); ++i) {
         std::vector<std::string> parts = listParts();
         parts.push_back("HotKey_" + std::to_string(i));
-        HKEY item = plainOpen(parts);
+        RegHandle item = plainOpen(parts);
         const HotKey* k = list.at(i);
         plainSetString(item, "Key", k->key());
         plainSetInt(item, "Ctrl", k->ctrl());
@@ -104,36 +112,37 @@ void plainSave(const HotKeyList& list) {
         plainSetString(item, "Command", k->command());
         plainSetString(item, "Directory", k->directory());
         plainSetString(item, "Parameters", k->parameters());
-        plainSetInt(item, "Extra", static_cast<DWORD>(k->extra()));
-        plainSetInt(item, "ShowCmd", static_cast<DWORD>(k->showCmd()));
-        RegCloseKey(item);
+        plainSetInt(item, "Extra", static_cast<Dword>(k->extra()));
+        plainSetInt(item, "ShowCmd", static_cast<Dword>(k->showCmd()));
+        registryApi().RegCloseKey(item);
     }
-    RegCloseKey(key);
+    registryApi().RegCloseKey(key);
 }
 
 void plainLoad() {
-    HKEY key = plainOpen(listParts());
-    DWORD count = 0, type = 0, size = 4;
-    RegQueryValueExA(key, "Count", nullptr, &type, reinterpret_cast<BYTE*>(&count), &size);
+    RegHandle key = plainOpen(listParts());
+    Dword count = 0, type = 0, size = 4;
+    registryApi().RegQueryValueExA(key, "Count", nullptr, &type, reinterpret_cast<BYTE*>(&count),
+                                   &size);
     static const char* const kTexts[] = {"Key", "Command", "Directory", "Parameters"};
     static const char* const kInts[] = {"Ctrl", "Alt", "Shift", "Extra", "ShowCmd"};
     std::vector<std::string> fields;
-    for (DWORD i = 0; i < count; ++i) {
+    for (Dword i = 0; i < count; ++i) {
         std::vector<std::string> parts = listParts();
         parts.push_back("HotKey_" + std::to_string(i));
-        HKEY item = plainOpen(parts);
+        RegHandle item = plainOpen(parts);
         for (int n = 0; n < 9; ++n) {
             bool text = n == 0 || (n >= 4 && n <= 6);
             const char* name = text ? kTexts[n == 0 ? 0 : n - 3] : kInts[n < 4 ? n - 1 : n - 4];
             BYTE buffer[256];
-            DWORD t = 0, s = text ? sizeof buffer : 4;
-            RegQueryValueExA(item, name, nullptr, &t, buffer, &s);
+            Dword t = 0, s = text ? sizeof buffer : 4;
+            registryApi().RegQueryValueExA(item, name, nullptr, &t, buffer, &s);
             if (text)
                 fields.emplace_back(reinterpret_cast<char*>(buffer), s);
         }
-        RegCloseKey(item);
+        registryApi().RegCloseKey(item);
     }
-    RegCloseKey(key);
+    registryApi().RegCloseKey(key);
 }
 
 template <typename F> double median(F run, int rounds) {
@@ -147,6 +156,16 @@ template <typename F> double median(F run, int rounds) {
     return times[times.size() / 2];
 }
 
+// The registry calls of one save over the same list already stored.
+template <typename F> long callsOf(F save) {
+    FakeRegistry fake;
+    platform::Seam<platform::RegistryApi>::Scoped scope(fake);
+    save();
+    fake.resetCalls();
+    save();
+    return fake.callCount();
+}
+
 } // namespace
 
 int main() {
@@ -157,9 +176,12 @@ int main() {
     double baseSave = median([&] { plainSave(*list); }, rounds);
     double ourLoad = median(oursLoad, rounds);
     double baseLoad = median(plainLoad, rounds);
+    long ourCalls = callsOf([&] { oursSave(*list); });
+    long baseCalls = callsOf([&] { plainSave(*list); });
     std::printf("registry save of %d definitions: ours (all or nothing) %.2f ms, one plain pass "
-                "%.2f ms, ratio %.2f\n",
-                kItems, ourSave, baseSave, ourSave / baseSave);
+                "%.2f ms, ratio %.2f; registry calls %ld against %ld, ratio %.2f\n",
+                kItems, ourSave, baseSave, ourSave / baseSave, ourCalls, baseCalls,
+                static_cast<double>(ourCalls) / static_cast<double>(baseCalls));
     std::printf("registry load of %d definitions: ours %.2f ms, plain calls %.2f ms, ratio %.2f\n",
                 kItems, ourLoad, baseLoad, ourLoad / baseLoad);
     delete list;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <utility>
 
 using namespace platform;
 
@@ -87,6 +88,10 @@ FakeRegistry::FakeRegistry() : root_(std::make_shared<Key>()) {}
 FakeRegistry::~FakeRegistry() = default;
 
 long FakeRegistry::enter(const char* function) {
+    if (hookAt_ != 0 && callCount_ + 1 == hookAt_) {
+        hookAt_ = 0;
+        std::exchange(hook_, nullptr)();
+    }
     ++callCount_;
     calls_.push_back(function);
     if (stopAfter_ != 0 && callCount_ > stopAfter_)
@@ -449,6 +454,7 @@ void FakeRegistry::resetCalls() {
     callCount_ = 0;
     failAt_ = 0;
     stopAfter_ = 0;
+    hookAt_ = 0;
     failingFunctions_.clear();
     calls_.clear();
     growth_ = {};

@@ -100,6 +100,12 @@ public:
     // failCall): every later call is refused and changes nothing, so the
     // registry stays as that process left it. 0: never.
     void stopAfter(long n) { stopAfter_ = n; }
+    // Runs `action` once, just before the call numbered `n` (counted as for
+    // failCall): what another process does between two calls.
+    void beforeCall(long n, std::function<void()> action) {
+        hookAt_ = n;
+        hook_ = std::move(action);
+    }
     bool stopped() const { return stopAfter_ != 0 && callCount_ > stopAfter_; }
     // A value that grows between calls, as when another program keeps
     // rewriting it: the first value asked for by RegQueryValueExA at or after
@@ -135,6 +141,8 @@ private:
     long callCount_ = 0;
     long failAt_ = 0;
     long stopAfter_ = 0;
+    long hookAt_ = 0;
+    std::function<void()> hook_;
     long failError_ = 0;
     std::map<std::string, long> failingFunctions_;
     std::vector<std::string> calls_;

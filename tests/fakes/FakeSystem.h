@@ -3,6 +3,7 @@
 #include "fakes/FakeFileDialog.h"
 #include "fakes/FakeHotKeyApi.h"
 #include "fakes/FakeHotKeySystem.h"
+#include "fakes/FakeMutex.h"
 #include "fakes/FakeProcess.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
@@ -20,6 +21,7 @@ struct FakeSystem {
     FakeDragDrop dragDrop;
     FakeFileDialog files;
     FakeProcess process;
+    FakeMutex mutexes;
     HeadlessTestBackend gui;
 
     platform::Seam<platform::RegistryApi>::Scoped registryScope{registry};
@@ -28,5 +30,6 @@ struct FakeSystem {
     platform::Seam<platform::DragDropApi>::Scoped dragDropScope{dragDrop};
     platform::Seam<platform::FileDialogApi>::Scoped filesScope{files};
     platform::Seam<platform::ProcessApi>::Scoped processScope{process};
+    platform::Seam<platform::MutexApi>::Scoped mutexScope{mutexes};
     tk::ScopedBackend guiScope{gui};
 };

@@ -7,6 +7,7 @@
 #include "model/QelRegistry.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -42,13 +43,14 @@ void saveSample() {
     list.save("HotKey", registry);
 }
 
-// Every combination, the page without modifiers first.
-void saveFull() {
+// Every combination, the page without modifiers first (or the first `count`
+// of them); `tag` tells one such list from another.
+void saveFull(const std::string& tag, int count) {
     HotKeyList list;
-    for (int i = 0; i < 208; ++i) {
+    for (int i = 0; i < count; ++i) {
         int page = i / 26;
         HotKey* key = make(static_cast<char>('A' + i % 26), page & 1, page & 2, page & 4);
-        key->setCommand("C:\\Programs\\tool" + std::to_string(i) + ".exe");
+        key->setCommand("C:\\Programs\\tool" + tag + std::to_string(i) + ".exe");
         key->setParameters("/n " + std::to_string(i));
         list.addOrReplace(key);
     }
@@ -94,7 +96,7 @@ void dump(bool installed) {
 } // namespace
 
 // What the controller does from start to the next OK with no edits: load,
-// install a copy, save a copy of that.
+// install a copy, save a copy of that (taking the lock every instance takes).
 void resave() {
     HotKeyList list;
     {
@@ -104,9 +106,7 @@ void resave() {
     }
     HotKeyList installed(&list);
     HotKeyList copy(&installed);
-    QelRegistry registry;
-    registry.openPath(kListKey);
-    copy.save("HotKey", registry);
+    Lumaro::saveHotKeyList(&copy);
 }
 
 int main(int argc, char** argv) {
@@ -114,8 +114,8 @@ int main(int argc, char** argv) {
         saveSample();
         return 0;
     }
-    if (argc == 2 && std::strcmp(argv[1], "save-full") == 0) {
-        saveFull();
+    if (argc >= 2 && argc <= 4 && std::strcmp(argv[1], "save-full") == 0) {
+        saveFull(argc > 2 ? argv[2] : "", argc > 3 ? std::atoi(argv[3]) : 208);
         return 0;
     }
     if (argc == 2 &&
@@ -127,6 +127,7 @@ int main(int argc, char** argv) {
         resave();
         return 0;
     }
-    std::fprintf(stderr, "usage: regtool save-sample|save-full|dump|installed|resave\n");
+    std::fprintf(stderr,
+                 "usage: regtool save-sample|save-full [TAG [COUNT]]|dump|installed|resave\n");
     return 2;
 }

@@ -1,9 +1,11 @@
 #include "StoredDefinitions.h"
+#include "fakes/FakeMutex.h"
 #include "fakes/FakeRegistry.h"
 #include "model/ERegistryException.h"
 #include "model/Exception.h"
 #include "model/HotKeyList.h"
 #include "model/QelRegistry.h"
+#include "platform/MutexApi.h"
 #include "platform/RegistryApi.h"
 
 #include <gtest/gtest.h>
@@ -14,10 +16,11 @@
 #include <string>
 #include <vector>
 
-// Every registry call of a save and of a load is made to fail in turn, and a
-// save is stopped after each of its calls. Whatever happens, what loads is the
-// old list or the new one, by this version's rules and by the plain walk of
-// earlier ones; nothing may crash or leave a key open.
+// Every registry call of a save and of a load is made to fail in turn, a save
+// is stopped after each of its calls, and another instance saves before each
+// of them. Whatever happens, what loads is the old list or the new one, by
+// this version's rules and by the plain walk of earlier ones; nothing may
+// crash or leave a key open.
 namespace {
 
 using stored::kListKey;
@@ -157,6 +160,12 @@ const std::vector<Change>& changes() {
         {"grow from empty",
          [](FakeRegistry& f) { stored::storeCount(f, 0); },
          {{'A', false, "a"}, {'B', true, "b"}}},
+        {"grow from empty over keys an earlier version left",
+         [](FakeRegistry& f) {
+             seedList(f, kFive);
+             stored::storeCount(f, 0);
+         },
+         {{'B', false, "b"}}},
         {"first save", [](FakeRegistry&) {}, {{'A', false, "a"}}},
         {"stored duplicates and stale keys",
          [](FakeRegistry& f) {
@@ -204,6 +213,17 @@ long callsOfASave(const Change& change) {
     return probe.callCount();
 }
 
+// Saves as the controller does, in the instance `in`: false when refused.
+bool saveAs(FakeMutex& in, const HotKeyList& list) {
+    platform::Seam<platform::MutexApi>::Scoped scope(in);
+    try {
+        Lumaro::saveHotKeyList(&list);
+        return true;
+    } catch (const ERegistryException&) {
+        return false;
+    }
+}
+
 // At rest: "Count" and HotKey_0 .. HotKey_n-1 with their nine values, nothing else.
 void expectPlainLayout(const FakeRegistry& fake, const Change& change, const std::string& where) {
     const int n = static_cast<int>(change.after.size());
@@ -228,11 +248,10 @@ TEST(StorageFaultSweep, ASaveStoppedAfterAnyCallLeavesTheOldListOrTheNew) {
             change.seed(fake);
             fake.resetCalls();
             fake.stopAfter(n);
+            FakeMutex ended, next(&ended);
+            fake.beforeCall(n + 1, [&] { ended.end(); });
             platform::Seam<platform::RegistryApi>::Scoped scope(fake);
-            try {
-                withListKey([&](QelRegistry& r) { listOf(change.after)->save("HotKey", r); });
-            } catch (const ERegistryException&) {
-            }
+            saveAs(ended, *listOf(change.after));
             EXPECT_EQ(fake.stopped(), n < total) << where;
             fake.resetCalls();
             const std::string now = loaded();
@@ -245,10 +264,37 @@ TEST(StorageFaultSweep, ASaveStoppedAfterAnyCallLeavesTheOldListOrTheNew) {
                 EXPECT_EQ(now, e.after) << where;
             }
             sawNew = now == e.after;
-            // Whatever a stop left, the next save leaves the plain layout.
-            withListKey([&](QelRegistry& r) { listOf(change.after)->save("HotKey", r); });
+            // Whatever a stop left, the next save (by another instance, which
+            // takes the lock over) leaves the plain layout.
+            EXPECT_TRUE(saveAs(next, *listOf(change.after))) << where;
             expectPlainLayout(fake, change, where);
             EXPECT_EQ(loaded(), e.after) << where;
+        }
+    }
+}
+
+// Two instances press OK at once: the other's whole save comes before each
+// registry call of this one. The lock turns it away, this list is stored
+// whole, and the other's save after it stores the other's: the last to
+// commit wins.
+TEST(StorageFaultSweep, AnotherInstanceSavingInTheMiddleOfASaveIsKeptOut) {
+    const auto other = listOf({{'Q', true, "the other's"}});
+    for (const Change& change : changes()) {
+        const Expected e = expected(change);
+        for (long n = 1, total = callsOfASave(change); n <= total; ++n) {
+            const std::string where = std::string(change.name) + ", call " + std::to_string(n);
+            FakeRegistry fake;
+            change.seed(fake);
+            fake.resetCalls();
+            FakeMutex mine, theirs(&mine);
+            platform::Seam<platform::RegistryApi>::Scoped scope(fake);
+            bool keptOut = false;
+            fake.beforeCall(n, [&] { keptOut = !saveAs(theirs, *other); });
+            EXPECT_TRUE(saveAs(mine, *listOf(change.after)) && keptOut) << where;
+            EXPECT_EQ(loaded(), e.after) << where;
+            EXPECT_TRUE(saveAs(theirs, *other)) << where;
+            EXPECT_EQ(loaded(), stored::describe(*other)) << where;
+            EXPECT_EQ(mine.openHandles() + theirs.openHandles(), 0u) << where;
         }
     }
 }

@@ -100,14 +100,16 @@ check "count 1000: saved back" same <(printf 'count 2\n'; line 0 B b.exe; line 1
 stop_wine
 
 # Lumaro.exe itself with 208 definitions, OK pressed without edits, and the
-# process terminated a random number of microseconds into the save: what
-# loads is always the old list or the new one.
+# process terminated in the middle of the save, aimed in turn at each of its
+# phases: what loads is always the old list or the new one, and a save by
+# another instance goes ahead at once (the killed one's lock is abandoned).
 start_display || { log "no display"; exit 1; }
 setup_app
-cp "$BUILD/tests/save_killer.exe" "$TOOLS/"
+cp "$BUILD/tests/save_killer.exe" "$BUILD/tests/save_race.exe" "$TOOLS/"
 KILLER="$TOOLS/save_killer.exe"
 READY="$WORK/killer-ready"
 lumaro_gone() { ! pgrep -f 'Lumaro.exe' >/dev/null; }
+defs_shown() { [ "$(tool count-visible Lumaro $DEF_WIDTH)" = "$1" ]; }
 # Starts Lumaro over 208 stored definitions and shows its definition window
 # (a double click on a desktop just started is now and then lost).
 start_over_full() {
@@ -123,39 +125,76 @@ start_over_full() {
     done
     return 1
 }
-save_while() { # killer argument: presses OK with the killer watching, prints its output
+save_while() { # killer arguments: presses OK with the killer watching, prints its output
+    local killer status
     rm -f "$READY"
-    w "$KILLER" "$(winepath_of "$READY")" "$1" >"$WORK/killer.out" 2>/dev/null &
-    local killer=$!
+    w "$KILLER" "$(winepath_of "$READY")" "$@" >"$WORK/killer.out" 2>/dev/null &
+    killer=$!
     wait_for 20 test -f "$READY" && press_ok
     wait "$killer"
+    status=$?
     tr -d '\r' <"$WORK/killer.out"
+    return $status
 }
 installed() { w "$REGTOOL" installed | tr -d '\r'; }
+count_now() { w reg query "$KEY" /v Count 2>/dev/null | tr -d '\r' | grep -o '0x[0-9a-f]*$'; }
 new_prefix kills
 w "$REGTOOL" save-full
 installed >"$WORK/before.txt"
 start_over_full
-SAVE_US=$(save_while measure)
+set -- $(save_while measure)
+SWITCH_US=${1:-50000} BACK_US=${2:-100000} END_US=${3:-150000}
 wait_for 10 not def_visible
 installed >"$WORK/after.txt"
 check "208 definitions: an OK without edits stores them with the plain page last" \
     eval '[ "$(head -1 "$WORK/after.txt")" = "count 208" ] && ! cmp -s "$WORK/before.txt" "$WORK/after.txt"'
 check "208 definitions: at rest, Count and HotKey_0 .. HotKey_207" \
     test "$(subkeys | grep -c '^HotKey_')" = 208
-log "save of 208 definitions: writes for ${SAVE_US} us"
-KILLS=0 OLD=0 NEW=0 MIXED=0 BETWEEN=0
+log "save of 208 definitions: Count switched at $SWITCH_US us, back at $BACK_US us, last write at $END_US us"
+
+PHASES=(before-commit commit-to-compaction compaction after-compaction)
+declare -A CUT=()
+below() { echo $((RANDOM * ($1 > 0 ? $1 : 1) / 32768)); }
+aim_at() { # phase: the killer's aim for it
+    case $1 in
+    before-commit) echo start "$(below "$SWITCH_US")" ;;
+    commit-to-compaction) echo switch 0 ;;
+    compaction) echo switch "$(below $((BACK_US - SWITCH_US)))" ;;
+    after-compaction) echo back "$(below $((END_US - BACK_US)))" ;;
+    esac
+}
+next_aim() { # round: the phases no kill has cut yet first
+    local i phase
+    for i in 0 1 2 3; do
+        phase=${PHASES[$(((round + i) % 4))]}
+        [ -z "${CUT[$phase]:-}" ] && { echo "$phase"; return; }
+    done
+    echo "${PHASES[$((round % 4))]}"
+}
+# Told from what the kill left: "Count" 208 (0xd0) holds the old list before
+# the commit and the new one once compacted; a switched "Count" with HotKey_0
+# still the old first definition means the compaction had not begun.
+phase_left() { # count
+    if [ "$1" = 0xd0 ]; then
+        cmp -s "$WORK/now.txt" "$WORK/after.txt" && echo after-compaction || echo before-commit
+    elif w reg query "$KEY\\HotKey_0" /v Command 2>/dev/null | grep -q 'tool0\.exe'; then
+        echo commit-to-compaction
+    else
+        echo compaction
+    fi
+}
+KILLS=0 OLD=0 NEW=0 MIXED=0 NOWINDOW=0 MISSED=0 TAKEN=0
 for round in $(seq 16); do
-    start_over_full || { log "round $round: no definition window"; MIXED=$((MIXED + 1)); continue; }
-    delay=$((RANDOM * ${SAVE_US:-100000} / 32768))
-    at=$(save_while "$delay")
+    start_over_full || { log "round $round: the definition window did not open"; NOWINDOW=$((NOWINDOW + 1)); continue; }
+    aim=$(next_aim)
+    args=$(aim_at "$aim")
+    at=$(save_while $args) || { log "round $round: no kill (aimed at $aim)"; MISSED=$((MISSED + 1)); continue; }
     wait_for 10 lumaro_gone
-    stop_wine
-    count=$(w reg query "$KEY" /v Count 2>/dev/null | tr -d '\r' | grep -o '0x[0-9a-f]*$')
+    count=$(count_now)
     installed >"$WORK/now.txt"
     KILLS=$((KILLS + 1))
-    # A count other than 208 (0xd0): the save was cut short between its steps.
-    [ "$count" != 0xd0 ] && BETWEEN=$((BETWEEN + 1))
+    phase=$(phase_left "$count")
+    CUT[$phase]=$((${CUT[$phase]:-0} + 1))
     if cmp -s "$WORK/now.txt" "$WORK/before.txt"; then
         OLD=$((OLD + 1))
     elif cmp -s "$WORK/now.txt" "$WORK/after.txt"; then
@@ -164,11 +203,63 @@ for round in $(seq 16); do
         MIXED=$((MIXED + 1))
         cp "$WORK/now.txt" "$WORK/mixed-$round.txt"
     fi
-    log "kill $round at ${at:-?} us (aimed at $delay): Count $count"
+    w "$REGTOOL" resave && installed | cmp -s - "$WORK/now.txt" && TAKEN=$((TAKEN + 1))
+    log "kill $round aimed at $aim ($args us): cut $phase at ${at:-?} us, Count $count"
 done
-log "kills: $KILLS, old list $OLD, new list $NEW, neither $MIXED, cut between steps $BETWEEN"
+stop_wine
+log "kills: $KILLS; old list $OLD, new list $NEW, neither $MIXED; rounds without a kill $MISSED," \
+    "without a definition window $NOWINDOW"
+cuts=
+for phase in "${PHASES[@]}"; do cuts="$cuts $phase ${CUT[$phase]:-0}"; done
+log "phases cut:$cuts"
 check "every kill in the middle of a save leaves the old definitions or the new" \
     test "$MIXED" = 0 -a "$KILLS" -ge 12
+check "the kills cut the save before its commit, between it and the compaction, during and after it" \
+    test "${#CUT[@]}" = 4
+check "after every kill another instance saves at once and keeps what loads" test "$TAKEN" = "$KILLS"
+
+# Two instances, each with its definition window open, press OK together:
+# the first over 208 definitions, the second over 26 others a moment later,
+# so that the short save falls anywhere in the long one. One save waits for
+# the other, and what loads is one of the two lists whole, each time.
+RACE="$TOOLS/save_race.exe"
+race_open() { # definition windows to be shown
+    w "$RACE" open >/dev/null
+    wait_for 2 defs_shown "$1"
+}
+race_round() {
+    stop_wine
+    w "$REGTOOL" save-full
+    start_lumaro FIRST
+    wait_for 30 icons_are 1 && wait_for 20 race_open 1 || return 1
+    w "$REGTOOL" save-full B 26
+    start_lumaro SECOND
+    wait_for 30 icons_are 2 && wait_for 20 race_open 2 || return 1
+    [ "$(w "$RACE" ok "$(below $((END_US / 1000)))" | tr -d '\r')" = 2 ] &&
+        wait_for 30 defs_shown 0
+}
+new_prefix race
+w "$REGTOOL" save-full B 26
+installed >"$WORK/after-b.txt"
+RACES=0 FIRST_WON=0 SECOND_WON=0 NEITHER=0 UNSAVED=0
+for round in 1 2 3 4 5 6; do
+    race_round || { log "race $round: not both saved"; UNSAVED=$((UNSAVED + 1)); }
+    stop_wine
+    installed >"$WORK/now.txt"
+    RACES=$((RACES + 1))
+    if cmp -s "$WORK/now.txt" "$WORK/after.txt"; then
+        FIRST_WON=$((FIRST_WON + 1))
+    elif cmp -s "$WORK/now.txt" "$WORK/after-b.txt"; then
+        SECOND_WON=$((SECOND_WON + 1))
+    else
+        NEITHER=$((NEITHER + 1))
+        cp "$WORK/now.txt" "$WORK/race-$round.txt"
+    fi
+done
+log "two instances saving at once: $RACES times; the first's list loads $FIRST_WON," \
+    "the second's $SECOND_WON, neither $NEITHER; not both saved $UNSAVED"
+check "two instances saving at once: both save, and one of the two lists loads whole each time" \
+    test "$NEITHER" = 0 -a "$UNSAVED" = 0
 stop_wine
 rm -rf "$WORK"/prefix-*
 report
