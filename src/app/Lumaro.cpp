@@ -59,7 +59,9 @@ void Lumaro::commitDefinitions() {
     saveHotKeyList(edited.get());
 }
 
+// Not across another instance's save: that would read a mix of two lists.
 HotKeyList* Lumaro::loadHotKeyList() {
+    SaveLock lock(kSaveMutexName, SaveLock::Mode::Load);
     QelRegistry registry;
     registry.openPath(kRegistryKey);
     auto list = std::make_unique<HotKeyList>();

@@ -5,12 +5,16 @@
 // mutex of the session's namespace, held from construction to destruction.
 // A wait that ends as abandoned (its holder ended in the middle of a save)
 // takes it over: a save stopped anywhere leaves a store the next one reads.
-// When the mutex cannot be had within kWaitMs, construction raises the
-// registry error a refused write of "Count" raises: the save stores nothing
-// and says so, rather than waiting without end or going on unguarded.
+// When the mutex cannot be had within kWaitMs, a save's lock raises a
+// registry error that says another instance is saving: the save stores
+// nothing and says so, rather than waiting without end or going on
+// unguarded. A load's lock waits as long, so that it does not read across
+// another instance's save, but never stops the load: past the bound it reads
+// as it would without the lock.
 class SaveLock {
 public:
-    explicit SaveLock(const wchar_t* name);
+    enum class Mode { Save, Load };
+    explicit SaveLock(const wchar_t* name, Mode mode = Mode::Save);
     ~SaveLock();
     SaveLock(const SaveLock&) = delete;
     SaveLock& operator=(const SaveLock&) = delete;
@@ -20,4 +24,5 @@ public:
 
 private:
     platform::Handle mutex_ = 0;
+    bool held_ = false;
 };

@@ -213,13 +213,16 @@ long callsOfASave(const Change& change) {
     return probe.callCount();
 }
 
-// Saves as the controller does, in the instance `in`: false when refused.
-bool saveAs(FakeMutex& in, const HotKeyList& list) {
+// Saves as the controller does, in the instance `in`: false when refused,
+// with the refusal's message in `why`.
+bool saveAs(FakeMutex& in, const HotKeyList& list, std::string* why = nullptr) {
     platform::Seam<platform::MutexApi>::Scoped scope(in);
     try {
         Lumaro::saveHotKeyList(&list);
         return true;
-    } catch (const ERegistryException&) {
+    } catch (const ERegistryException& e) {
+        if (why)
+            *why = e.message();
         return false;
     }
 }
@@ -289,8 +292,11 @@ TEST(StorageFaultSweep, AnotherInstanceSavingInTheMiddleOfASaveIsKeptOut) {
             FakeMutex mine, theirs(&mine);
             platform::Seam<platform::RegistryApi>::Scoped scope(fake);
             bool keptOut = false;
-            fake.beforeCall(n, [&] { keptOut = !saveAs(theirs, *other); });
+            std::string why;
+            fake.beforeCall(n, [&] { keptOut = !saveAs(theirs, *other, &why); });
             EXPECT_TRUE(saveAs(mine, *listOf(change.after)) && keptOut) << where;
+            EXPECT_EQ(why.rfind("別の Lumaro が定義を保存しています", 0), 0u)
+                << where << ": " << why;
             EXPECT_EQ(loaded(), e.after) << where;
             EXPECT_TRUE(saveAs(theirs, *other)) << where;
             EXPECT_EQ(loaded(), stored::describe(*other)) << where;
