@@ -12,15 +12,13 @@ template <typename Visit> void HotKeyAccessCtrl::forEachCombination(Visit visit)
         for (bool alt : {false, true})
             for (bool shift : {false, true})
                 for (char letter = 'A'; letter <= 'Z'; ++letter)
-                    visit(letter, ctrl, alt, shift);
+                    visit(KeyCombination(letter, ctrl, alt, shift));
 }
 
 HotKeyAccessCtrl::HotKeyAccessCtrl(platform::Handle window, std::string prefix)
     : window_(window), prefix_(std::move(prefix)), noRepeat_(platform::kModNoRepeat) {
     try {
-        forEachCombination([this](char letter, bool ctrl, bool alt, bool shift) {
-            createAndProbe(letter, ctrl, alt, shift);
-        });
+        forEachCombination([this](const KeyCombination& c) { createAndProbe(c); });
     } catch (...) {
         // Atoms outlive the process: what a failed start took must go back.
         release();
@@ -34,64 +32,44 @@ HotKeyAccessCtrl::~HotKeyAccessCtrl() {
 
 void HotKeyAccessCtrl::release() {
     unregisterAll();
-    forEachCombination([this](char letter, bool ctrl, bool alt, bool shift) {
-        hotKeyApi().GlobalDeleteAtom(atoms_[slotOf(letter, ctrl, alt, shift)]);
-    });
+    forEachCombination(
+        [this](const KeyCombination& c) { hotKeyApi().GlobalDeleteAtom(atoms_[c.slot()]); });
 }
 
-void HotKeyAccessCtrl::createAndProbe(char letter, bool ctrl, bool alt, bool shift) {
-    int slot = slotOf(letter, ctrl, alt, shift);
+void HotKeyAccessCtrl::createAndProbe(const KeyCombination& combination) {
+    int slot = combination.slot();
     registered_[slot] = false;
-    atoms_[slot] = hotKeyApi().GlobalAddAtomA(atomName(letter, ctrl, alt, shift).c_str());
-    if (atoms_[slot] != 0 && registerHotKey(letter, ctrl, alt, shift))
-        unregisterHotKey(letter, ctrl, alt, shift);
+    atoms_[slot] = hotKeyApi().GlobalAddAtomA(atomName(combination).c_str());
+    if (atoms_[slot] != 0 && registerHotKey(combination))
+        unregisterHotKey(combination);
 }
 
-bool HotKeyAccessCtrl::isRegistered(char letter, bool ctrl, bool alt, bool shift) const {
-    int slot = slotOf(letter, ctrl, alt, shift);
+bool HotKeyAccessCtrl::isRegistered(const KeyCombination& combination) const {
+    int slot = combination.slot();
     return slot >= 0 && registered_[slot];
 }
 
-bool HotKeyAccessCtrl::isUsable(char letter, bool ctrl, bool alt, bool shift) const {
-    int slot = slotOf(letter, ctrl, alt, shift);
+bool HotKeyAccessCtrl::isUsable(const KeyCombination& combination) const {
+    int slot = combination.slot();
     return slot >= 0 && usable_[slot];
 }
 
-std::uint16_t HotKeyAccessCtrl::atomOf(char letter, bool ctrl, bool alt, bool shift) const {
-    int slot = slotOf(letter, ctrl, alt, shift);
+std::uint16_t HotKeyAccessCtrl::atomOf(const KeyCombination& combination) const {
+    int slot = combination.slot();
     return slot >= 0 ? atoms_[slot] : 0;
 }
 
-int HotKeyAccessCtrl::slotOf(char letter, bool ctrl, bool alt, bool shift) {
-    int index = letter >= 'a' && letter <= 'z' ? letter - 'a' : letter - 'A';
-    if (index < 0 || index > 25)
-        return -1;
-    return index + (ctrl ? 26 : 0) + (alt ? 52 : 0) + (shift ? 104 : 0);
+std::string HotKeyAccessCtrl::atomName(const KeyCombination& combination) const {
+    return combination.atomName(prefix_);
 }
 
-std::string HotKeyAccessCtrl::atomName(char letter, bool ctrl, bool alt, bool shift) const {
-    std::string name = prefix_ + "_" + letter;
-    if (ctrl)
-        name += "_ctrl";
-    if (alt)
-        name += "_alt";
-    if (shift)
-        name += "_shift";
-    return name;
-}
-
-unsigned HotKeyAccessCtrl::modifiersOf(bool ctrl, bool alt, bool shift) {
-    return platform::kModWin | (ctrl ? platform::kModControl : 0) | (alt ? platform::kModAlt : 0) |
-           (shift ? platform::kModShift : 0);
-}
-
-bool HotKeyAccessCtrl::registerHotKey(char letter, bool ctrl, bool alt, bool shift) {
-    int slot = slotOf(letter, ctrl, alt, shift);
+bool HotKeyAccessCtrl::registerHotKey(const KeyCombination& combination) {
+    int slot = combination.slot();
     if (slot < 0)
         return false;
     if (registered_[slot])
         return true;
-    bool ok = registerWithSystem(slot, modifiersOf(ctrl, alt, shift), letter);
+    bool ok = registerWithSystem(combination);
     registered_[slot] = ok;
     usable_[slot] = ok;
     return ok;
@@ -100,20 +78,22 @@ bool HotKeyAccessCtrl::registerHotKey(char letter, bool ctrl, bool alt, bool shi
 // Windows before 7 does not know MOD_NOREPEAT and reports an invalid
 // parameter; there the combination is tried again without it, and the flag
 // is left out from then on, so that it never makes a combination unusable.
-bool HotKeyAccessCtrl::registerWithSystem(int slot, unsigned modifiers, char letter) {
-    unsigned vk = static_cast<unsigned char>(letter);
-    if (hotKeyApi().RegisterHotKey(window_, atoms_[slot], modifiers | noRepeat_, vk))
+bool HotKeyAccessCtrl::registerWithSystem(const KeyCombination& combination) {
+    std::uint16_t id = atoms_[combination.slot()];
+    unsigned modifiers = combination.hotKeyModifiers();
+    unsigned vk = static_cast<unsigned char>(combination.letter());
+    if (hotKeyApi().RegisterHotKey(window_, id, modifiers | noRepeat_, vk))
         return true;
     if (noRepeat_ == 0 || hotKeyApi().GetLastError() != platform::kErrorInvalidParameter)
         return false;
-    if (!hotKeyApi().RegisterHotKey(window_, atoms_[slot], modifiers, vk))
+    if (!hotKeyApi().RegisterHotKey(window_, id, modifiers, vk))
         return false;
     noRepeat_ = 0;
     return true;
 }
 
-bool HotKeyAccessCtrl::unregisterHotKey(char letter, bool ctrl, bool alt, bool shift) {
-    int slot = slotOf(letter, ctrl, alt, shift);
+bool HotKeyAccessCtrl::unregisterHotKey(const KeyCombination& combination) {
+    int slot = combination.slot();
     if (slot < 0)
         return false;
     if (!registered_[slot])
@@ -126,28 +106,27 @@ bool HotKeyAccessCtrl::unregisterHotKey(char letter, bool ctrl, bool alt, bool s
 
 bool HotKeyAccessCtrl::synchronize(const HotKeyList* list) {
     bool result = true;
-    forEachCombination([&](char letter, bool ctrl, bool alt, bool shift) {
-        if (!synchronizeOne(list, letter, ctrl, alt, shift))
+    forEachCombination([&](const KeyCombination& c) {
+        if (!synchronizeOne(list, c))
             result = false;
     });
     return result;
 }
 
-bool HotKeyAccessCtrl::synchronizeOne(const HotKeyList* list, char letter, bool ctrl, bool alt,
-                                      bool shift) {
-    int slot = slotOf(letter, ctrl, alt, shift);
-    bool defined = list && list->find(letter, ctrl, alt, shift);
+bool HotKeyAccessCtrl::synchronizeOne(const HotKeyList* list, const KeyCombination& combination) {
+    int slot = combination.slot();
+    bool defined = list && list->find(combination);
     if (defined && usable_[slot] && !registered_[slot])
-        return registerHotKey(letter, ctrl, alt, shift);
+        return registerHotKey(combination);
     if (!defined && registered_[slot])
-        return unregisterHotKey(letter, ctrl, alt, shift);
+        return unregisterHotKey(combination);
     return true;
 }
 
 bool HotKeyAccessCtrl::unregisterAll() {
     bool result = true;
-    forEachCombination([&](char letter, bool ctrl, bool alt, bool shift) {
-        if (isRegistered(letter, ctrl, alt, shift) && !unregisterHotKey(letter, ctrl, alt, shift))
+    forEachCombination([&](const KeyCombination& c) {
+        if (isRegistered(c) && !unregisterHotKey(c))
             result = false;
     });
     return result;

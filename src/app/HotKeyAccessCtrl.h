@@ -1,4 +1,5 @@
 #pragma once
+#include "model/KeyCombination.h"
 #include "platform/Win32Types.h"
 
 #include <array>
@@ -13,7 +14,7 @@ class HotKeyList;
 // whether the last attempt to register or unregister it succeeded.
 class HotKeyAccessCtrl {
 public:
-    static constexpr int kSlotCount = 208;
+    static constexpr int kSlotCount = KeyCombination::kSlotCount;
 
     // Creates the atoms and probes every combination once.
     HotKeyAccessCtrl(platform::Handle window, std::string prefix);
@@ -21,24 +22,30 @@ public:
     HotKeyAccessCtrl(const HotKeyAccessCtrl&) = delete;
     HotKeyAccessCtrl& operator=(const HotKeyAccessCtrl&) = delete;
 
-    bool isRegistered(char letter, bool ctrl, bool alt, bool shift) const;
-    bool isUsable(char letter, bool ctrl, bool alt, bool shift) const;
-    std::uint16_t atomOf(char letter, bool ctrl, bool alt, bool shift) const;
-    static int slotOf(char letter, bool ctrl, bool alt, bool shift);
-    std::string atomName(char letter, bool ctrl, bool alt, bool shift) const;
-
-    bool registerHotKey(char letter, bool ctrl, bool alt, bool shift);
-    bool unregisterHotKey(char letter, bool ctrl, bool alt, bool shift);
+    bool isRegistered(const KeyCombination& combination) const;
+    bool isUsable(const KeyCombination& combination) const;
+    std::uint16_t atomOf(const KeyCombination& combination) const;
+    std::string atomName(const KeyCombination& combination) const;
+    bool registerHotKey(const KeyCombination& combination);
+    bool unregisterHotKey(const KeyCombination& combination);
     bool synchronize(const HotKeyList* list);
     bool unregisterAll();
 
+    // The same, with the combination given as its four parts.
+    bool isRegistered(char l, bool c, bool a, bool s) const { return isRegistered({l, c, a, s}); }
+    bool isUsable(char l, bool c, bool a, bool s) const { return isUsable({l, c, a, s}); }
+    std::uint16_t atomOf(char l, bool c, bool a, bool s) const { return atomOf({l, c, a, s}); }
+    static int slotOf(char l, bool c, bool a, bool s) { return KeyCombination(l, c, a, s).slot(); }
+    std::string atomName(char l, bool c, bool a, bool s) const { return atomName({l, c, a, s}); }
+    bool registerHotKey(char l, bool c, bool a, bool s) { return registerHotKey({l, c, a, s}); }
+    bool unregisterHotKey(char l, bool c, bool a, bool s) { return unregisterHotKey({l, c, a, s}); }
+
 private:
     template <typename Visit> static void forEachCombination(Visit visit);
-    static unsigned modifiersOf(bool ctrl, bool alt, bool shift);
-    void createAndProbe(char letter, bool ctrl, bool alt, bool shift);
+    void createAndProbe(const KeyCombination& combination);
     void release();
-    bool synchronizeOne(const HotKeyList* list, char letter, bool ctrl, bool alt, bool shift);
-    bool registerWithSystem(int slot, unsigned modifiers, char letter);
+    bool synchronizeOne(const HotKeyList* list, const KeyCombination& combination);
+    bool registerWithSystem(const KeyCombination& combination);
 
     platform::Handle window_;
     std::array<bool, kSlotCount> usable_{};

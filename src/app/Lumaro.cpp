@@ -85,11 +85,11 @@ void Lumaro::showAboutBox() {
     aboutBox_->show();
 }
 
-void Lumaro::executeHotKey(char letter, bool ctrl, bool alt, bool shift) {
+void Lumaro::executeHotKey(const KeyCombination& combination) {
     // A press queued before its combination was unregistered ends here.
-    if (!accessCtrl_->isRegistered(letter, ctrl, alt, shift))
+    if (!accessCtrl_->isRegistered(combination))
         return;
-    const HotKey* key = hotKeyList_->find(letter, ctrl, alt, shift);
+    const HotKey* key = hotKeyList_->find(combination);
     if (!key)
         return;
     if (key->isLaunch())

@@ -1,4 +1,6 @@
 #pragma once
+#include "model/KeyCombination.h"
+
 #include <memory>
 
 class HotKeyAccessCtrl;
@@ -20,7 +22,8 @@ public:
     HotKeyAccessCtrl* accessCtrl() const { return accessCtrl_.get(); }
     void commitDefinitions();
     void setHotKeyList(const HotKeyList* list);
-    void executeHotKey(char letter, bool ctrl, bool alt, bool shift);
+    void executeHotKey(const KeyCombination& combination);
+    void executeHotKey(char l, bool c, bool a, bool s) { executeHotKey({l, c, a, s}); }
     static HotKeyList* loadHotKeyList();
     // Raises the registry error when the list was not stored, the stored one
     // then loading as before; one instance's save never meets another's.

@@ -37,6 +37,13 @@ void HotKey::setKeyLetter(char c) {
     key_ = c == '\0' ? std::string() : std::string(1, c);
 }
 
+void HotKey::setCombination(const KeyCombination& combination) {
+    setKeyLetter(combination.letter());
+    ctrl_ = combination.ctrl();
+    alt_ = combination.alt();
+    shift_ = combination.shift();
+}
+
 void HotKey::save(QelRegistry& registry) {
     registry.writeString("Key", key_);
     registry.writeBool("Ctrl", ctrl_);

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/KeyCombination.h"
 #include "model/QelRegistrySerializable.h"
 #include "platform/ShellApi.h"
 
@@ -24,6 +25,12 @@ public:
     bool ctrl() const { return ctrl_; }
     bool alt() const { return alt_; }
     bool shift() const { return shift_; }
+    KeyCombination combination() const { return {keyLetter(), ctrl_, alt_, shift_}; }
+    // Compared field by field: the lists' look-ups run through every item.
+    bool matches(const KeyCombination& c) const {
+        return keyLetter() == c.letter() && ctrl_ == c.ctrl() && alt_ == c.alt() &&
+               shift_ == c.shift();
+    }
     std::string command() const { return command_; }
     std::string directory() const { return directory_; }
     std::string parameters() const { return parameters_; }
@@ -34,6 +41,7 @@ public:
     void setCtrl(bool value) { ctrl_ = value; }
     void setAlt(bool value) { alt_ = value; }
     void setShift(bool value) { shift_ = value; }
+    void setCombination(const KeyCombination& combination);
     void setCommand(std::string value) { command_ = std::move(value); }
     void setDirectory(std::string value) { directory_ = std::move(value); }
     void setParameters(std::string value) { parameters_ = std::move(value); }

@@ -22,27 +22,15 @@ void HotKeyList::addOrReplace(HotKey* item) {
         addItem(item);
 }
 
-int HotKeyList::indexOf(char letter, bool ctrl, bool alt, bool shift) const {
-    for (int i = 0; i < count(); ++i) {
-        const HotKey* item = at(i);
-        if (item->keyLetter() == letter && item->ctrl() == ctrl && item->alt() == alt &&
-            item->shift() == shift)
+int HotKeyList::indexOf(const KeyCombination& combination) const {
+    for (int i = 0; i < count(); ++i)
+        if (at(i)->matches(combination))
             return i;
-    }
     return -1;
 }
 
-HotKey* HotKeyList::find(char letter, bool ctrl, bool alt, bool shift) const {
-    int index = indexOf(letter, ctrl, alt, shift);
-    return index < 0 ? nullptr : at(index);
-}
-
-int HotKeyList::indexOf(const HotKey* like) const {
-    return like ? indexOf(like->keyLetter(), like->ctrl(), like->alt(), like->shift()) : -1;
-}
-
-HotKey* HotKeyList::find(const HotKey* like) const {
-    int index = indexOf(like);
+HotKey* HotKeyList::find(const KeyCombination& combination) const {
+    int index = indexOf(combination);
     return index < 0 ? nullptr : at(index);
 }
 
@@ -64,10 +52,6 @@ void HotKeyList::addCancellations(const QelRegistrySerializableList& stored,
         if (item->isEmptyDefinition() || kept.indexOf(item) >= 0 || out.indexOf(item) >= 0)
             continue;
         // Not through addOrReplace, which keeps no empty definition.
-        HotKey* empty = out.at(out.createItem());
-        empty->setKeyLetter(item->keyLetter());
-        empty->setCtrl(item->ctrl());
-        empty->setAlt(item->alt());
-        empty->setShift(item->shift());
+        out.at(out.createItem())->setCombination(item->combination());
     }
 }

@@ -12,10 +12,13 @@ public:
 
     HotKey* at(int index) const { return static_cast<HotKey*>(itemOrError(index)); }
     void addOrReplace(HotKey* item);
-    int indexOf(char letter, bool ctrl, bool alt, bool shift) const;
-    HotKey* find(char letter, bool ctrl, bool alt, bool shift) const;
-    int indexOf(const HotKey* like) const;
-    HotKey* find(const HotKey* like) const;
+    // The first item of exactly that combination (the letter's case counts).
+    int indexOf(const KeyCombination& combination) const;
+    HotKey* find(const KeyCombination& combination) const;
+    int indexOf(char l, bool c, bool a, bool s) const { return indexOf({l, c, a, s}); }
+    HotKey* find(char l, bool c, bool a, bool s) const { return find({l, c, a, s}); }
+    int indexOf(const HotKey* like) const { return like ? indexOf(like->combination()) : -1; }
+    HotKey* find(const HotKey* like) const { return like ? find(like->combination()) : nullptr; }
     int createItem() override;
     std::unique_ptr<QelRegistrySerializableList> createList() const override;
     // An empty definition of each combination `stored` defines and this list

@@ -60,20 +60,15 @@ void LmrDisplayer::storePage() {
 
 // Every usable state first: filling a row reads it.
 void LmrDisplayer::showPage() {
-    bool ctrl = form_->pageIsCtrl(), alt = form_->pageIsAlt(), shift = form_->pageIsShift();
+    const KeyCombination::Modifiers& page = form_->page();
     if (HotKeyAccessCtrl* access = owner_ ? owner_->accessCtrl() : nullptr)
         for (char letter = 'A'; letter <= 'Z'; ++letter)
-            form_->setRowUsable(letter, access->isUsable(letter, ctrl, alt, shift));
+            form_->setRowUsable(letter, access->isUsable({letter, page}));
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        if (const HotKey* key = workingList_->find(letter, ctrl, alt, shift)) {
-            form_->showHotKey(key);
-            continue;
-        }
+        KeyCombination combination(letter, page);
         HotKey empty;
-        empty.setKeyLetter(letter);
-        empty.setCtrl(ctrl);
-        empty.setAlt(alt);
-        empty.setShift(shift);
-        form_->showHotKey(&empty);
+        empty.setCombination(combination);
+        const HotKey* key = workingList_->find(combination);
+        form_->showHotKey(key ? key : &empty);
     }
 }

@@ -24,9 +24,9 @@ void LmrTrayWindow::showAboutBox() {
         owner_->showAboutBox();
 }
 
-void LmrTrayWindow::executeHotKey(char letter, bool ctrl, bool alt, bool shift) {
+void LmrTrayWindow::executeHotKey(const KeyCombination& combination) {
     if (owner_)
-        owner_->executeHotKey(letter, ctrl, alt, shift);
+        owner_->executeHotKey(combination);
 }
 
 void LmrTrayWindow::abandonOwner() {

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Win32Types.h"
 
+class KeyCombination;
 class Lumaro;
 class TLmrTrayForm;
 
@@ -15,7 +16,7 @@ public:
 
     void showDefineWindow();
     void showAboutBox();
-    void executeHotKey(char letter, bool ctrl, bool alt, bool shift);
+    void executeHotKey(const KeyCombination& combination);
     platform::Handle windowHandle();
     // For a controller whose construction failed: it is gone already, and
     // the form must not reach it any more.

@@ -91,7 +91,7 @@ void TLmrDefForm::layoutBottom() {
 // The rows hold the default record from their making: empty folder and
 // parameters, a launch, shown normally.
 void TLmrDefForm::FormCreate() {
-    pageCtrl = pageAlt = pageShift = false;
+    shownPage = {};
     displayer = nullptr;
     paramsForm = &tk::Application::instance().createForm<TLmrDefParamsForm>();
 }
@@ -102,41 +102,20 @@ void TLmrDefForm::bringToFront() {
 }
 
 void TLmrDefForm::setPage(bool ctrl, bool alt, bool shift) {
-    pageCtrl = ctrl;
-    pageAlt = alt;
-    pageShift = shift;
+    shownPage = {ctrl, alt, shift};
     updatePagePanels();
 }
 
 void TLmrDefForm::updatePagePanels() {
-    setPressed(CtrlButtonPanel, pageCtrl);
-    setPressed(AltButtonPanel, pageAlt);
-    setPressed(ShiftButtonPanel, pageShift);
+    setPressed(CtrlButtonPanel, shownPage.ctrl);
+    setPressed(AltButtonPanel, shownPage.alt);
+    setPressed(ShiftButtonPanel, shownPage.shift);
     nameRows();
 }
 
-// A sighted user reads a row's combination from its letter and the pressed
-// toggles; a screen reader hears it as the name of the row's edit and button,
-// written as the parameters dialog's title writes it.
 void TLmrDefForm::nameRows() {
-    for (int i = 0; i < kRows; ++i) {
-        std::string name = TLmrDefParamsForm::combinationText(static_cast<char>('A' + i), pageCtrl,
-                                                              pageAlt, pageShift);
-        rows[i]->setName(name);
-    }
-}
-
-char TLmrDefForm::normalizeLetter(char c) {
-    if (c >= 'A' && c <= 'Z')
-        return c;
-    if (c >= 'a' && c <= 'z')
-        return static_cast<char>(c - 'a' + 'A');
-    return 0;
-}
-
-int TLmrDefForm::rowIndex(char c) {
-    char letter = normalizeLetter(c);
-    return letter ? letter - 'A' : -1;
+    for (const auto& made : rows)
+        made->nameFor(shownPage);
 }
 
 TLmrDefRow* TLmrDefForm::row(char letter) const {
@@ -161,7 +140,7 @@ tk::GlyphButton* TLmrDefForm::buttonOf(char letter) const {
 
 std::unique_ptr<HotKey> TLmrDefForm::rowToHotKey(char letter) const {
     TLmrDefRow* found = row(letter);
-    return found ? found->toHotKey(pageCtrl, pageAlt, pageShift) : nullptr;
+    return found ? found->toHotKey(shownPage) : nullptr;
 }
 
 // Whether a row is usable is read from its label: the usable states are set
@@ -227,15 +206,15 @@ void TLmrDefForm::switchPage(bool& flag) {
 }
 
 void TLmrDefForm::CtrlButtonPanelClick() {
-    switchPage(pageCtrl);
+    switchPage(shownPage.ctrl);
 }
 
 void TLmrDefForm::AltButtonPanelClick() {
-    switchPage(pageAlt);
+    switchPage(shownPage.alt);
 }
 
 void TLmrDefForm::ShiftButtonPanelClick() {
-    switchPage(pageShift);
+    switchPage(shownPage.shift);
 }
 
 void TLmrDefForm::OkButtonClick() {

@@ -38,9 +38,10 @@ public:
     void bringToFront();
     void setPage(bool ctrl, bool alt, bool shift);
     void updatePagePanels();
-    bool pageIsCtrl() const { return pageCtrl; }
-    bool pageIsAlt() const { return pageAlt; }
-    bool pageIsShift() const { return pageShift; }
+    const KeyCombination::Modifiers& page() const { return shownPage; }
+    bool pageIsCtrl() const { return shownPage.ctrl; }
+    bool pageIsAlt() const { return shownPage.alt; }
+    bool pageIsShift() const { return shownPage.shift; }
 
     // Null for a non-letter; the caller owns the record.
     std::unique_ptr<HotKey> rowToHotKey(char letter) const;
@@ -51,8 +52,10 @@ public:
     void dropOnRow(char letter, const StringList& flist);
     void runParamsDialog(HotKey* key);
 
-    static char normalizeLetter(char c);
-    static int rowIndex(char c);
+    static int rowIndex(char c) { return KeyCombination::letterIndex(c); }
+    static char normalizeLetter(char c) {
+        return rowIndex(c) < 0 ? '\0' : static_cast<char>('A' + rowIndex(c));
+    }
     // The row of a letter, either case; null for anything else.
     TLmrDefRow* row(char letter) const;
     tk::Label* labelOf(char letter) const;
@@ -79,7 +82,5 @@ private:
     std::array<std::unique_ptr<TLmrDefRow>, kRows> rows;
     LmrDisplayer* displayer = nullptr;
     TLmrDefParamsForm* paramsForm = nullptr;
-    bool pageCtrl = false;
-    bool pageAlt = false;
-    bool pageShift = false;
+    KeyCombination::Modifiers shownPage;
 };

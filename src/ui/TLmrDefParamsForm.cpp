@@ -227,10 +227,7 @@ bool TLmrDefParamsForm::editHotKey(HotKey* hotKey) {
 }
 
 void TLmrDefParamsForm::loadFrom(const HotKey& hotKey) {
-    keyLetter = hotKey.keyLetter();
-    ctrl = hotKey.ctrl();
-    alt = hotKey.alt();
-    shift = hotKey.shift();
+    combination = hotKey.combination();
     ExecCmdEdit.setAnsiText(hotKey.command());
     ExecDirEdit.setAnsiText(hotKey.directory());
     ExecParamEdit.setAnsiText(hotKey.parameters());
@@ -282,21 +279,7 @@ int TLmrDefParamsForm::windowSizeShowCmd() const {
 }
 
 void TLmrDefParamsForm::showCombination() {
-    CombinationLabel.setCaption(combinationText(keyLetter, ctrl, alt, shift));
-}
-
-std::string TLmrDefParamsForm::combinationText(char letter, bool ctrl, bool alt, bool shift) {
-    std::string text = "[Windows] ";
-    if (ctrl)
-        text += "+ [CTRL] ";
-    if (alt)
-        text += "+ [ALT] ";
-    if (shift)
-        text += "+ [SHIFT] ";
-    text += "+ ";
-    if (letter != '\0')
-        text += tk::ansiToUtf8(std::string(1, letter));
-    return text;
+    CombinationLabel.setCaption(tk::ansiToUtf8(combination.text()));
 }
 
 void TLmrDefParamsForm::updateControlStates() {
@@ -333,10 +316,7 @@ int TLmrDefParamsForm::actionCode() const {
 }
 
 void TLmrDefParamsForm::storeTo(HotKey& hotKey) const {
-    hotKey.setKeyLetter(keyLetter);
-    hotKey.setCtrl(ctrl);
-    hotKey.setAlt(alt);
-    hotKey.setShift(shift);
+    hotKey.setCombination(combination);
     bool launch = ExtraRadioButton1.checked();
     std::string command = launch ? ExecCmdEdit.ansiText() : std::string();
     bool withCommand = !command.empty();

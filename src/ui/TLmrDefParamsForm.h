@@ -1,5 +1,6 @@
 #pragma once
 #include "components/TQelEdit.h"
+#include "model/KeyCombination.h"
 #include "toolkit/Button.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
@@ -29,8 +30,6 @@ public:
     int actionCode() const;
     void updateControlStates();
     void showCombination();
-    // "[Windows] + [CTRL] + A": the combination as the title line writes it.
-    static std::string combinationText(char letter, bool ctrl, bool alt, bool shift);
 
     // The bind identifiers the record holds; the spin control's range ends
     // at the largest.
@@ -89,8 +88,5 @@ private:
     int windowSizeShowCmd() const;
     int bindIdentifier() const;
 
-    char keyLetter = 'A';
-    bool ctrl = false;
-    bool alt = false;
-    bool shift = false;
+    KeyCombination combination{'A', {}};
 };

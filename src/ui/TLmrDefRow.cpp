@@ -44,12 +44,9 @@ TLmrDefRow::TLmrDefRow(char letter, tk::Control& parent)
     edit.setDropAccept(true);
 }
 
-std::unique_ptr<HotKey> TLmrDefRow::toHotKey(bool ctrl, bool alt, bool shift) const {
+std::unique_ptr<HotKey> TLmrDefRow::toHotKey(const KeyCombination::Modifiers& page) const {
     auto key = std::make_unique<HotKey>();
-    key->setKeyLetter(letter_);
-    key->setCtrl(ctrl);
-    key->setAlt(alt);
-    key->setShift(shift);
+    key->setCombination({letter_, page});
     key->setExtra(held_.extra());
     if (HotKey::isLaunchExtra(held_.extra())) {
         key->setCommand(edit.ansiText());
@@ -103,7 +100,11 @@ void TLmrDefRow::setReadOnly(bool readOnly) {
     edit.setTabStop(!readOnly);
 }
 
-void TLmrDefRow::setName(const std::string& combination) {
-    edit.setAccessibleName(combination);
-    button.setAccessibleName(combination);
+// A sighted user reads the combination from the letter and the pressed
+// toggles; a screen reader hears it as the name of the edit and the button,
+// written as the parameters dialog's title writes it.
+void TLmrDefRow::nameFor(const KeyCombination::Modifiers& page) {
+    std::string name = tk::ansiToUtf8(KeyCombination(letter_, page).text());
+    edit.setAccessibleName(name);
+    button.setAccessibleName(name);
 }

@@ -25,7 +25,7 @@ public:
 
     // The record of this row on the page with those modifiers: the command
     // is the edit's text, and only a launch has one.
-    std::unique_ptr<HotKey> toHotKey(bool ctrl, bool alt, bool shift) const;
+    std::unique_ptr<HotKey> toHotKey(const KeyCombination::Modifiers& page) const;
     // Shows the record: its command, or the banner of its kind.
     void show(const HotKey& key);
 
@@ -33,7 +33,8 @@ public:
     bool usable() const { return label.enabled(); }
     void setUsable(bool usable);
     void setReadOnly(bool readOnly);
-    void setName(const std::string& combination);
+    // Named by its combination on that page.
+    void nameFor(const KeyCombination::Modifiers& page);
 
     static const std::string kPopupBanner;
     static const std::string kBindBanner;

@@ -1,5 +1,6 @@
 #include "ui/TLmrTrayForm.h"
 
+#include "model/KeyCombination.h"
 #include "platform/HotKeyApi.h"
 #include "platform/ProcessApi.h"
 #include "platform/ShellApi.h"
@@ -83,8 +84,7 @@ void TLmrTrayForm::onHotKeyMessage(std::intptr_t lParam) {
     unsigned key = (static_cast<unsigned>(lParam) >> 16) & 0xFFFF;
     if (!(modifiers & platform::kModWin) || !trayWindow)
         return;
-    trayWindow->executeHotKey(static_cast<char>(key & 0xFF), modifiers & platform::kModControl,
-                              modifiers & platform::kModAlt, modifiers & platform::kModShift);
+    trayWindow->executeHotKey(KeyCombination::reported(modifiers, key));
 }
 
 void TLmrTrayForm::onTrayNotify(std::intptr_t lParam) {
