@@ -58,14 +58,12 @@ void LmrDisplayer::storePage() {
         workingList_->addOrReplace(form_->rowToHotKey(letter).release());
 }
 
-// Every usable state first: filling a row reads it.
 void LmrDisplayer::showPage() {
-    const KeyCombination::Modifiers& page = form_->page();
-    if (HotKeyAccessCtrl* access = owner_ ? owner_->accessCtrl() : nullptr)
-        for (char letter = 'A'; letter <= 'Z'; ++letter)
-            form_->setRowUsable(letter, access->isUsable({letter, page}));
+    HotKeyAccessCtrl* access = owner_ ? owner_->accessCtrl() : nullptr;
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        KeyCombination combination(letter, page);
+        KeyCombination combination(letter, form_->page());
+        if (access)
+            form_->setRowUsable(letter, access->isUsable(combination));
         HotKey empty;
         empty.setCombination(combination);
         const HotKey* key = workingList_->find(combination);

@@ -143,8 +143,6 @@ std::unique_ptr<HotKey> TLmrDefForm::rowToHotKey(char letter) const {
     return found ? found->toHotKey(shownPage) : nullptr;
 }
 
-// Whether a row is usable is read from its label: the usable states are set
-// for the whole page before any row is filled.
 void TLmrDefForm::showHotKey(const HotKey* key) {
     if (TLmrDefRow* found = key ? row(key->keyLetter()) : nullptr)
         found->show(*key);

@@ -61,12 +61,9 @@ void TLmrDefRow::show(const HotKey& key) {
     held_.setExtra(key.extra());
     if (key.isLaunch())
         showCommand(key);
-    else if (key.isPopup())
-        showBanner(kPopupBanner, true);
-    else if (key.isBind())
-        showBanner(kBindBanner, true);
     else
-        showBanner(kUnknownBanner, !usable());
+        showBanner(key.isPopup() ? kPopupBanner : key.isBind() ? kBindBanner : kUnknownBanner);
+    updateLook();
 }
 
 void TLmrDefRow::showCommand(const HotKey& key) {
@@ -75,23 +72,28 @@ void TLmrDefRow::showCommand(const HotKey& key) {
     held_.setDirectory(key.directory());
     held_.setParameters(key.parameters());
     held_.setShowCmd(key.showCmd());
-    setReadOnly(!usable());
 }
 
-void TLmrDefRow::showBanner(const std::string& banner, bool readOnly) {
+void TLmrDefRow::showBanner(const std::string& banner) {
     edit.setText(banner);
     edit.setHint(banner);
     held_.setDirectory("");
     held_.setParameters("");
     held_.setShowCmd(HotKey::kDefaultShowCmd);
-    setReadOnly(readOnly);
 }
 
 void TLmrDefRow::setUsable(bool usable) {
-    edit.setEnabled(usable);
-    button.setEnabled(usable);
-    label.setEnabled(usable);
-    setReadOnly(!usable);
+    usable_ = usable;
+    updateLook();
+}
+
+// The pop-up key's and a binding's banners are never typed over: only the
+// dialog changes them.
+void TLmrDefRow::updateLook() {
+    edit.setEnabled(usable_);
+    button.setEnabled(usable_);
+    label.setEnabled(usable_);
+    setReadOnly(!usable_ || held_.isPopup() || held_.isBind());
 }
 
 void TLmrDefRow::setReadOnly(bool readOnly) {

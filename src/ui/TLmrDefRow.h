@@ -11,7 +11,7 @@
 // One letter's row of the definition window: its panel with the letter, the
 // edit holding the command and the ellipsis button, laid out in its column;
 // the rest of the definition it shows (folder, parameters, action code,
-// show command) in a record of its own; its look (usable, read-only); and
+// show command) in a record of its own; whether it is usable; and
 // the name a screen reader hears for it.
 class TLmrDefRow {
 public:
@@ -29,8 +29,9 @@ public:
     // Shows the record: its command, or the banner of its kind.
     void show(const HotKey& key);
 
-    // Whether the combination can be used: the label's enabled state.
-    bool usable() const { return label.enabled(); }
+    // Whether the combination can be used. The look follows it and the kind
+    // of definition shown, whichever is set first.
+    bool usable() const { return usable_; }
     void setUsable(bool usable);
     void setReadOnly(bool readOnly);
     // Named by its combination on that page.
@@ -42,8 +43,10 @@ public:
 
 private:
     void showCommand(const HotKey& key);
-    void showBanner(const std::string& banner, bool readOnly);
+    void showBanner(const std::string& banner);
+    void updateLook();
 
     char letter_;
+    bool usable_ = true;
     HotKey held_; // all but the command, which is the edit's
 };

@@ -91,6 +91,11 @@ TEST_F(DefFormTest, PopupBindAndUnknownCodesShowTheirBanners) {
     EXPECT_EQ(edit('R').text(), " <<< Windows標準HotKeyへのバインド >>>");
     EXPECT_EQ(edit('Q').text(), "???");
     EXPECT_FALSE(edit('Q').readOnly());
+    // A row's usable state and the banner it shows make its look in either order.
+    form->setRowUsable('P', true);
+    form->setRowUsable('Q', false);
+    EXPECT_TRUE(edit('P').readOnly() && edit('Q').readOnly());
+    form->setRowUsable('Q', true);
 
     edit('Q').typeChar('x');
     form->OkButtonClick();
