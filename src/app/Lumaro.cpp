@@ -17,29 +17,18 @@
 // box, whose message loop would deliver a click on the icon or a hotkey to
 // what was built so far: it is all taken down before the failure leaves, the
 // hotkeys and atoms given back and the tray form left inert.
-Lumaro::Lumaro() : startingTray_(new LmrTrayWindow(this)) {
-    trayWindow_ = startingTray_.get();
-    aboutBox_ = std::make_unique<LmrAboutBox>(this);
-    accessCtrl_ = std::make_unique<HotKeyAccessCtrl>(trayWindow_->windowHandle(), kAtomPrefix);
-    displayer_ = std::make_unique<LmrDisplayer>(this);
-    std::unique_ptr<HotKeyList> stored(loadHotKeyList());
-    setHotKeyList(stored.get());
+Lumaro::Lumaro(std::unique_ptr<Lumaro>& holder)
+    : holder_(holder), trayWindow_(std::make_unique<LmrTrayWindow>(this)),
+      aboutBox_(std::make_unique<LmrAboutBox>(this)),
+      accessCtrl_(std::make_unique<HotKeyAccessCtrl>(trayWindow_->windowHandle(), kAtomPrefix)),
+      displayer_(std::make_unique<LmrDisplayer>(this)) {
+    setHotKeyList(loadHotKeyList().get());
     trayWindow_->ownerStarted();
-    startingTray_.release();
-}
-
-void Lumaro::AbandonTray::operator()(LmrTrayWindow* tray) const noexcept {
-    tray->abandonOwner();
-    delete tray;
 }
 
 Lumaro::~Lumaro() {
     HotKeyList none;
     setHotKeyList(&none);
-    aboutBox_.reset();
-    displayer_.reset();
-    hotKeyList_.reset();
-    accessCtrl_.reset();
 }
 
 // The copy is made before the old list goes: a copy that fails leaves the
@@ -60,13 +49,13 @@ void Lumaro::commitDefinitions() {
 }
 
 // Not across another instance's save: that would read a mix of two lists.
-HotKeyList* Lumaro::loadHotKeyList() {
+std::unique_ptr<HotKeyList> Lumaro::loadHotKeyList() {
     SaveLock lock(kSaveMutexName, SaveLock::Mode::Load);
     QelRegistry registry;
     registry.openPath(kRegistryKey);
     auto list = std::make_unique<HotKeyList>();
     list->load(kItemName, registry);
-    return list.release();
+    return list;
 }
 
 // The lock covers the read of the stored list that the writes are planned on.

@@ -6,20 +6,17 @@ HotKeyList::HotKeyList(const HotKeyList* source) {
     if (!source)
         return;
     for (int i = 0; i < source->count(); ++i)
-        addOrReplace(new HotKey(source->at(i)));
+        addOrReplace(std::make_unique<HotKey>(source->at(i)));
 }
 
-void HotKeyList::addOrReplace(HotKey* item) {
+void HotKeyList::addOrReplace(std::unique_ptr<HotKey> item) {
     if (!item)
         return;
-    bool empty = item->isEmptyDefinition();
-    int existing = indexOf(item);
+    int existing = indexOf(item.get());
     if (existing >= 0)
         destroyAt(existing);
-    if (empty)
-        delete item;
-    else
-        addItem(item);
+    if (!item->isEmptyDefinition())
+        addItem(item.release());
 }
 
 int HotKeyList::indexOf(const KeyCombination& combination) const {

@@ -2,6 +2,8 @@
 #include "model/HotKey.h"
 #include "model/QelRegistrySerializableList.h"
 
+#include <memory>
+
 // The hotkey definitions: at most one per combination and no empty
 // definition, as long as it is filled through addOrReplace. Lists are handed
 // around only as deep copies.
@@ -11,7 +13,9 @@ public:
     explicit HotKeyList(const HotKeyList* source);
 
     HotKey* at(int index) const { return static_cast<HotKey*>(itemOrError(index)); }
-    void addOrReplace(HotKey* item);
+    // Takes the item in every case.
+    void addOrReplace(std::unique_ptr<HotKey> item);
+    void addOrReplace(HotKey* item) { addOrReplace(std::unique_ptr<HotKey>(item)); }
     // The first item of exactly that combination (the letter's case counts).
     int indexOf(const KeyCombination& combination) const;
     HotKey* find(const KeyCombination& combination) const;

@@ -6,44 +6,31 @@
 #include "toolkit/Application.h"
 #include "ui/TLmrDefForm.h"
 
-LmrDisplayer::LmrDisplayer(Lumaro* owner) : owner_(owner), workingList_(new HotKeyList()) {
-    try {
-        form_ = &tk::Application::instance().createForm<TLmrDefForm>();
-    } catch (...) {
-        delete workingList_;
-        throw;
-    }
+LmrDisplayer::LmrDisplayer(Lumaro* owner)
+    : owner_(owner), workingList_(std::make_unique<HotKeyList>()),
+      form_(&tk::Application::instance().createForm<TLmrDefForm>()) {
     form_->setDisplayer(this);
 }
 
 LmrDisplayer::~LmrDisplayer() {
-    if (form_) {
-        form_->close();
-        tk::Application::instance().destroyForm(*form_);
-        form_ = nullptr;
-    }
-    owner_ = nullptr;
-    delete workingList_;
-    workingList_ = nullptr;
+    form_->close();
+    tk::Application::instance().destroyForm(*form_);
 }
 
 // The copy is made before the old list goes: a copy that fails leaves the
 // working list as it was.
 void LmrDisplayer::setHotKeyList(const HotKeyList* list) {
-    auto* copy = new HotKeyList(list);
-    delete workingList_;
-    workingList_ = copy;
+    workingList_ = std::make_unique<HotKeyList>(list);
     form_->setPage(false, false, false);
     showPage();
 }
 
-HotKeyList* LmrDisplayer::copyHotKeyList() const {
-    return new HotKeyList(workingList_);
+std::unique_ptr<HotKeyList> LmrDisplayer::copyHotKeyList() const {
+    return std::make_unique<HotKeyList>(workingList_.get());
 }
 
 void LmrDisplayer::show() {
-    if (form_)
-        form_->bringToFront();
+    form_->bringToFront();
 }
 
 void LmrDisplayer::commit() {
@@ -55,7 +42,7 @@ void LmrDisplayer::commit() {
 // with no command removes its combination's definition.
 void LmrDisplayer::storePage() {
     for (char letter = 'A'; letter <= 'Z'; ++letter)
-        workingList_->addOrReplace(form_->rowToHotKey(letter).release());
+        workingList_->addOrReplace(form_->rowToHotKey(letter));
 }
 
 void LmrDisplayer::showPage() {

@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 
 class HotKeyList;
 class Lumaro;
@@ -14,17 +15,17 @@ public:
     LmrDisplayer& operator=(const LmrDisplayer&) = delete;
 
     void setHotKeyList(const HotKeyList* list);
-    HotKeyList* copyHotKeyList() const;
+    std::unique_ptr<HotKeyList> copyHotKeyList() const;
     void show();
     void commit();
     void storePage();
     void showPage();
 
     TLmrDefForm* form() const { return form_; }
-    const HotKeyList* workingList() const { return workingList_; }
+    const HotKeyList* workingList() const { return workingList_.get(); }
 
 private:
     Lumaro* owner_;
-    TLmrDefForm* form_ = nullptr;
-    HotKeyList* workingList_ = nullptr;
+    std::unique_ptr<HotKeyList> workingList_;
+    TLmrDefForm* form_ = nullptr; // the application's; closed and freed here
 };

@@ -10,28 +10,19 @@ LmrTrayWindow::LmrTrayWindow(Lumaro* owner)
 }
 
 LmrTrayWindow::~LmrTrayWindow() {
-    delete owner_;
-    owner_ = nullptr;
+    form_->retire();
 }
 
 void LmrTrayWindow::showDefineWindow() {
-    if (owner_)
-        owner_->showDefineWindow();
+    owner_->showDefineWindow();
 }
 
 void LmrTrayWindow::showAboutBox() {
-    if (owner_)
-        owner_->showAboutBox();
+    owner_->showAboutBox();
 }
 
 void LmrTrayWindow::executeHotKey(const KeyCombination& combination) {
-    if (owner_)
-        owner_->executeHotKey(combination);
-}
-
-void LmrTrayWindow::abandonOwner() {
-    owner_ = nullptr;
-    form_->retire();
+    owner_->executeHotKey(combination);
 }
 
 platform::Handle LmrTrayWindow::windowHandle() {

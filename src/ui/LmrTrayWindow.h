@@ -5,11 +5,13 @@ class KeyCombination;
 class Lumaro;
 class TLmrTrayForm;
 
-// Between the controller and the hidden tray form. It owns the controller:
-// deleting it (the menu's "Exit") deletes the controller.
+// Between the controller, which owns it, and the hidden tray form, which the
+// application owns and which outlives it.
 class LmrTrayWindow {
 public:
     explicit LmrTrayWindow(Lumaro* owner);
+    // The icon goes, and the form acts on nothing from then on: after a
+    // failed start an error box runs a message loop.
     ~LmrTrayWindow();
     LmrTrayWindow(const LmrTrayWindow&) = delete;
     LmrTrayWindow& operator=(const LmrTrayWindow&) = delete;
@@ -18,9 +20,6 @@ public:
     void showAboutBox();
     void executeHotKey(const KeyCombination& combination);
     platform::Handle windowHandle();
-    // For a controller whose construction failed: it is gone already, and
-    // the form must not reach it any more.
-    void abandonOwner();
     // Until the controller is complete, the menu, the icon and the hotkeys
     // reach nothing: an error box during its construction runs a message loop.
     void ownerStarted() { started_ = true; }

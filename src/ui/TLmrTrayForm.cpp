@@ -1,5 +1,6 @@
 #include "ui/TLmrTrayForm.h"
 
+#include "app/Lumaro.h"
 #include "model/KeyCombination.h"
 #include "platform/HotKeyApi.h"
 #include "platform/ProcessApi.h"
@@ -165,13 +166,12 @@ void TLmrTrayForm::AboutMenuItemClick() {
         trayWindow->showAboutBox();
 }
 
-// Frees the controller (every hotkey released, every window closed), takes
-// the icon away and ends the process at once: nothing may run afterwards
-// through objects that are gone.
+// The controller's holder lets it go (every hotkey released, every window
+// closed, the icon taken away); the process then ends at once: nothing may
+// run afterwards through objects that are gone.
 void TLmrTrayForm::ExitMenuItemClick() {
-    LmrTrayWindow* window = trayWindow;
-    trayWindow = nullptr;
-    delete window;
+    if (trayWindow)
+        trayWindow->owner()->holder().reset();
     close();
     platform::processApi().ExitProcess(0);
 }
@@ -181,5 +181,6 @@ void TLmrTrayForm::FormCreate() {
 }
 
 void TLmrTrayForm::FormClose(tk::CloseAction&) {
-    deleteTrayIcon();
+    if (!retired)
+        deleteTrayIcon();
 }

@@ -17,8 +17,8 @@ public:
 
     void addTrayIcon();
     void deleteTrayIcon();
-    // After a failed start: the icon goes and the form no longer acts on
-    // anything, while the error box runs its own message loop.
+    // Once its tray window is gone: the icon goes and the form no longer acts
+    // on anything (after a failed start, an error box runs a message loop).
     void retire();
 
     tk::PopupMenu MainPopupMenu;

@@ -8,7 +8,6 @@
 #include "platform/RegistryApi.h"
 #include "toolkit/Application.h"
 #include "ui/LmrDisplayer.h"
-#include "ui/LmrTrayWindow.h"
 #include "ui/TLmrDefForm.h"
 
 #include <windows.h>
@@ -70,7 +69,8 @@ int main() {
     tk::Application& app = tk::Application::instance();
     app.initialize();
     app.setTitle("Lumaro");
-    auto* controller = new Lumaro();
+    std::unique_ptr<Lumaro> controller;
+    controller = std::make_unique<Lumaro>(controller);
     TLmrDefForm* form = controller->displayer()->form();
 
     double first = timed([&] { controller->showDefineWindow(); });
@@ -93,6 +93,5 @@ int main() {
                 "back)\n",
                 first, again, page / switches, switches, dpi / (2 * moves), moves);
     std::fflush(stdout);
-    delete controller->trayWindow();
     return 0;
 }

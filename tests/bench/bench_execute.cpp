@@ -5,7 +5,6 @@
 #include "fakes/FakeSystem.h"
 #include "model/HotKeyList.h"
 #include "model/QelRegistry.h"
-#include "ui/LmrTrayWindow.h"
 
 #include <windows.h>
 
@@ -70,7 +69,8 @@ int main() {
     CountingShell shell;
     platform::Seam<platform::ShellApi>::Scoped scope(shell);
     storeFullList();
-    auto* controller = new Lumaro();
+    std::unique_ptr<Lumaro> controller;
+    controller = std::make_unique<Lumaro>(controller);
     const int rounds = 200000;
     double first = nsPerCall([&] { controller->executeHotKey('A', false, false, false); }, rounds);
     double last = nsPerCall([&] { controller->executeHotKey('Z', true, true, true); }, rounds);
@@ -94,6 +94,5 @@ int main() {
         "executeHotKey up to the shell call, 208 definitions: first %.0f ns, last %.0f "
         "ns; a table indexed by combination %.0f ns; ratio last/table %.1f (%ld launches)\n",
         first, last, floor, last / floor, shell.launches);
-    delete controller->trayWindow();
     return 0;
 }

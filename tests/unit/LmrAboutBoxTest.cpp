@@ -2,7 +2,6 @@
 #include "app/Lumaro.h"
 #include "fakes/FakeSystem.h"
 #include "toolkit/Application.h"
-#include "ui/LmrTrayWindow.h"
 #include "ui/TLmrAboutBoxForm.h"
 
 #include <gtest/gtest.h>
@@ -12,15 +11,11 @@ namespace {
 class AboutBoxTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        controller = new Lumaro();
+        controller = std::make_unique<Lumaro>(controller);
         box = controller->aboutBox()->form();
     }
-    void TearDown() override {
-        if (controller)
-            delete controller->trayWindow();
-    }
     FakeSystem os;
-    Lumaro* controller = nullptr;
+    std::unique_ptr<Lumaro> controller;
     TLmrAboutBoxForm* box = nullptr;
 };
 

@@ -33,36 +33,28 @@ protected:
     FakeSystem os;
     tk::Application& app = tk::Application::instance();
 
-    // Nothing but "Exit" frees the controller in the program; a test that
-    // did not exit frees it the same way, through its tray window.
-    void TearDown() override {
-        if (controller)
-            delete controller->trayWindow();
-    }
-
     void store(int i, const std::string& letter, bool ctrl, const std::string& command,
                std::uint32_t extra = 0) {
         stored::storeItem(os.registry, i, letter, ctrl, command, extra);
         stored::storeCount(os.registry, i + 1);
     }
 
-    // The controller as the entry point makes it: owned by its tray window.
+    // The controller as the entry point makes it, which "Exit" lets go.
     Lumaro* start() {
-        controller = new Lumaro();
-        return controller;
+        controller = std::make_unique<Lumaro>(controller);
+        return controller.get();
     }
 
     void exitFromMenu() {
         os.gui.setMenuDriver([](const tk::PopupMenu&) { return std::string("ExitMenuItem"); });
         trayForm().dispatch(TLmrTrayForm::kTrayCallbackMessage, 0, 0x0204);
-        controller = nullptr;
     }
 
     TLmrTrayForm& trayForm() { return *controller->trayWindow()->form(); }
     platform::Handle trayHandle() { return trayForm().handle(); }
     size_t registeredCount() { return os.desktop.hotKeyCount(); }
 
-    Lumaro* controller = nullptr;
+    std::unique_ptr<Lumaro> controller;
 };
 
 } // namespace
@@ -259,15 +251,15 @@ Start startFailingWhileTheUserActs(const std::function<void(FakeSystem&)>& fail)
         os.gui.postMessage(tray->handle(), os.shell.RegisterWindowMessageA("TaskbarCreated"), 0, 0);
     });
     fail(os);
-    Lumaro* started = nullptr;
-    app.runGuarded([&] { started = new Lumaro(); });
+    std::unique_ptr<Lumaro> started;
+    app.runGuarded([&] { started = std::make_unique<Lumaro>(started); });
     EXPECT_TRUE(os.shell.launches().empty());
     EXPECT_FALSE(os.process.exitCode().has_value());
     for (tk::Form* form : app.forms())
         EXPECT_FALSE(form->visible()) << form->name();
     if (started) {
         EXPECT_TRUE(os.gui.errorBoxes().empty()) << os.gui.errorBoxes()[0].text;
-        delete started->trayWindow();
+        started.reset();
         return Start::Succeeded;
     }
     EXPECT_EQ(os.gui.errorBoxes().size(), 1u);

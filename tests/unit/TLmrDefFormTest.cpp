@@ -7,7 +7,6 @@
 #include "model/QelRegistry.h"
 #include "toolkit/Application.h"
 #include "ui/LmrDisplayer.h"
-#include "ui/LmrTrayWindow.h"
 #include "ui/TLmrDefParamsForm.h"
 
 #include <gtest/gtest.h>
@@ -28,12 +27,8 @@ protected:
     // As the entry point does it.
     void start() {
         tk::Application::instance().setTitle(Lumaro::kTitle);
-        controller = new Lumaro();
+        controller = std::make_unique<Lumaro>(controller);
         form = controller->displayer()->form();
-    }
-    void TearDown() override {
-        if (controller)
-            delete controller->trayWindow();
     }
     const HotKey* installed(char letter, bool ctrl = false) {
         return controller->hotKeyList()->find(letter, ctrl, false, false);
@@ -45,7 +40,7 @@ protected:
     }
 
     FakeSystem os;
-    Lumaro* controller = nullptr;
+    std::unique_ptr<Lumaro> controller;
     TLmrDefForm* form = nullptr;
     int storedCount = 0;
 };

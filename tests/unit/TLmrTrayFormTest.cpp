@@ -30,19 +30,15 @@ protected:
             foregroundAtMenu = os.gui.foregroundWindow();
             return choice;
         });
-        controller = new Lumaro();
+        controller = std::make_unique<Lumaro>(controller);
         form = controller->trayWindow()->form();
-    }
-    void TearDown() override {
-        if (controller)
-            delete controller->trayWindow();
     }
 
     std::vector<std::string> menusSeen;
     platform::Handle foregroundAtMenu = 0;
     std::string choice;
     FakeSystem os;
-    Lumaro* controller = nullptr;
+    std::unique_ptr<Lumaro> controller;
     TLmrTrayForm* form = nullptr;
 };
 

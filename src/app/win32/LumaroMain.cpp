@@ -1,7 +1,9 @@
 #include "app/Lumaro.h"
+#include "platform/ProcessApi.h"
 #include "platform/win32/SystemLibrary.h"
 #include "toolkit/Application.h"
 
+#include <memory>
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -11,12 +13,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     tk::Application& app = tk::Application::instance();
     app.initialize();
     app.setTitle(Lumaro::kTitle);
-    // The tray window owns the controller; only the menu's "Exit" frees it.
     app.runGuarded([&] {
-        new Lumaro();
+        std::unique_ptr<Lumaro> controller;
+        controller = std::make_unique<Lumaro>(controller);
         app.hide();
         app.setShowMainForm(false);
         app.run();
+        // The loop ended without "Exit" (the session ends, or the program is
+        // closed from outside): the process ends as it stands, and Windows,
+        // not the controller, takes back the hotkeys.
+        platform::processApi().ExitProcess(0);
     });
     return 0;
 }
