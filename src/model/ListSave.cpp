@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <new>
 
 ListSave::ListSave(const QelRegistrySerializableList& list, const std::string& itemName,
                    QelRegistry& registry)
@@ -25,16 +24,16 @@ void ListSave::run() {
     }
     readStored();
     prepare();
-    try {
-        writeNew();
-        writeCount(total_);
-    } catch (const Exception&) {
-        takeBack();
-        throw;
-    } catch (const std::bad_alloc&) {
-        takeBack();
-        throw;
-    }
+    attempt(
+        [&] {
+            writeNew();
+            writeCount(total_);
+            return true;
+        },
+        [&] {
+            takeBack();
+            throw;
+        });
     if (compact())
         tidy();
     registry_.flush();
@@ -132,13 +131,8 @@ void ListSave::writeCount(int value) {
 }
 
 void ListSave::takeBack() noexcept {
-    for (int j = 0; j < written_; ++j) {
-        try {
-            registry_.removeKey(nameOf(base_ + j));
-        } catch (const Exception&) {
-        } catch (const std::bad_alloc&) {
-        }
-    }
+    for (int j = 0; j < written_; ++j)
+        attempt([&] { return registry_.removeKey(nameOf(base_ + j)); });
 }
 
 // Every step loads as the new list: a key below base_ holds a stored item
@@ -147,7 +141,7 @@ void ListSave::takeBack() noexcept {
 // item; the full new list and the cancellations still follow until "Count"
 // shrinks to the new count, at which point the front holds exactly the list.
 bool ListSave::compact() {
-    try {
+    return attempt([&] {
         for (int k = 0; k < list_.count(); ++k) {
             if (k < storedEnd_ && exists(k) && !registry_.removeKey(nameOf(k)))
                 return false;
@@ -157,10 +151,7 @@ bool ListSave::compact() {
         }
         writeCount(list_.count());
         return true;
-    } catch (const Exception&) {
-    } catch (const std::bad_alloc&) {
-    }
-    return false;
+    });
 }
 
 // "Count" 0 is an empty list to every version, whatever keys remain: it is
@@ -174,13 +165,7 @@ void ListSave::saveEmpty() {
 // Behind the count nothing is read: whatever item keys remain there go.
 void ListSave::tidy() noexcept {
     const int count = list_.count();
-    auto remove = [&](int index) {
-        try {
-            registry_.removeKey(nameOf(index));
-        } catch (const Exception&) {
-        } catch (const std::bad_alloc&) {
-        }
-    };
+    auto remove = [&](int index) { attempt([&] { return registry_.removeKey(nameOf(index)); }); };
     for (int index : existing_)
         if (index >= count && (index < firstFree_ || index >= total_))
             remove(index);

@@ -4,7 +4,6 @@
 #include "model/ListSave.h"
 #include "model/QelRegistry.h"
 
-#include <new>
 #include <string>
 
 QelRegistrySerializableList::~QelRegistrySerializableList() {
@@ -41,18 +40,15 @@ void QelRegistrySerializableList::save(const std::string& itemName, QelRegistry&
 void QelRegistrySerializableList::loadItem(const std::string& keyName, QelRegistry& registry,
                                            bool create) {
     int k = -1;
-    try {
+    auto load = [&] {
         QelRegistry child;
         child.openChild(registry, keyName, create);
         k = createItem();
         itemAt(k)->load(child);
-    } catch (const Exception&) {
-        if (k >= 0)
-            destroyAt(k);
-    } catch (const std::bad_alloc&) {
-        if (k >= 0)
-            destroyAt(k);
-    }
+        return true;
+    };
+    if (!attempt(load) && k >= 0)
+        destroyAt(k);
 }
 
 void QelRegistrySerializableList::load(const std::string& itemName, QelRegistry& registry) {
