@@ -34,31 +34,27 @@ std::unique_ptr<WindowPeer> HeadlessBackend::createFormWindow(Form& form, platfo
     return window;
 }
 
-std::unique_ptr<HeadlessWindow> HeadlessBackend::childWindow(Control& control,
-                                                             platform::Handle parent) {
+std::unique_ptr<HeadlessWindow>
+HeadlessBackend::childWindow(Control& control, platform::Handle parent, const std::string& text) {
     windowCreating();
     auto window = std::make_unique<HeadlessWindow>(*this, &control, parent);
     window->setBounds(control.bounds());
+    window->setText(text);
     return window;
 }
 
 std::unique_ptr<WindowPeer> HeadlessBackend::createPanelWindow(Panel& panel,
                                                                platform::Handle parent) {
-    auto window = childWindow(panel, parent);
-    window->setText(panel.caption());
-    return window;
+    return childWindow(panel, parent, panel.caption());
 }
 
 std::unique_ptr<WindowPeer> HeadlessBackend::createLabelWindow(Label& label,
                                                                platform::Handle parent) {
-    auto window = childWindow(label, parent);
-    window->setText(label.caption());
-    return window;
+    return childWindow(label, parent, label.caption());
 }
 
 std::unique_ptr<WindowPeer> HeadlessBackend::createEditWindow(Edit& edit, platform::Handle parent) {
-    auto window = childWindow(edit, parent);
-    window->setText(edit.text());
+    auto window = childWindow(edit, parent, edit.text());
     window->setRawHook([&edit](unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
         edit.afterEdit(msg, wParam, lParam);
         return std::intptr_t{0};
@@ -68,9 +64,7 @@ std::unique_ptr<WindowPeer> HeadlessBackend::createEditWindow(Edit& edit, platfo
 
 std::unique_ptr<WindowPeer> HeadlessBackend::createButtonWindow(Button& button,
                                                                 platform::Handle parent) {
-    auto window = childWindow(button, parent);
-    window->setText(button.caption());
-    return window;
+    return childWindow(button, parent, button.caption());
 }
 
 std::unique_ptr<WindowPeer> HeadlessBackend::createGlyphButtonWindow(GlyphButton& button,
@@ -80,16 +74,12 @@ std::unique_ptr<WindowPeer> HeadlessBackend::createGlyphButtonWindow(GlyphButton
 
 std::unique_ptr<WindowPeer> HeadlessBackend::createRadioButtonWindow(RadioButton& button,
                                                                      platform::Handle parent) {
-    auto window = childWindow(button, parent);
-    window->setText(button.caption());
-    return window;
+    return childWindow(button, parent, button.caption());
 }
 
 std::unique_ptr<WindowPeer> HeadlessBackend::createRadioGroupWindow(RadioGroup& group,
                                                                     platform::Handle parent) {
-    auto window = childWindow(group, parent);
-    window->setText(group.caption());
-    return window;
+    return childWindow(group, parent, group.caption());
 }
 
 std::unique_ptr<WindowPeer> HeadlessBackend::createUpDownWindow(UpDown& upDown,

@@ -86,7 +86,8 @@ private:
         bool quit = false;
     };
     void deliver(const Posted& posted);
-    std::unique_ptr<HeadlessWindow> childWindow(Control& control, platform::Handle parent);
+    std::unique_ptr<HeadlessWindow> childWindow(Control& control, platform::Handle parent,
+                                                const std::string& text = {});
 
     std::deque<Posted> queue_;
     std::map<platform::Handle, HeadlessWindow*> windows_;
