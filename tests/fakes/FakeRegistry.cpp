@@ -102,6 +102,18 @@ long FakeRegistry::enter(const char* function) {
     return failing == failingFunctions_.end() ? kErrorSuccess : failing->second;
 }
 
+// A call on a key: counted, then refused for a handle that names no key, and
+// for a deleted key unless `deletedToo`.
+long FakeRegistry::enterKey(const char* function, RegHandle handle, std::shared_ptr<Key>& key,
+                            bool deletedToo) {
+    if (long rc = enter(function))
+        return rc;
+    key = keyOf(handle);
+    if (!key)
+        return kErrorInvalidHandle;
+    return key->deleted && !deletedToo ? kErrorKeyDeleted : kErrorSuccess;
+}
+
 std::shared_ptr<FakeRegistry::Key> FakeRegistry::keyOf(RegHandle handle) const {
     if (handle == kHkeyCurrentUser)
         return root_;
@@ -139,13 +151,9 @@ RegHandle FakeRegistry::newHandle(std::shared_ptr<Key> key) {
 
 long FakeRegistry::RegCreateKeyExA(RegHandle key, const char* subKey, Dword, char*, Dword, Dword,
                                    void*, RegHandle* result, Dword* disposition) {
-    if (long rc = enter("RegCreateKeyExA"))
+    std::shared_ptr<Key> base;
+    if (long rc = enterKey("RegCreateKeyExA", key, base))
         return rc;
-    auto base = keyOf(key);
-    if (!base)
-        return kErrorInvalidHandle;
-    if (base->deleted)
-        return kErrorKeyDeleted;
     if (!result)
         return 87; // ERROR_INVALID_PARAMETER
     bool created = false;
@@ -158,13 +166,9 @@ long FakeRegistry::RegCreateKeyExA(RegHandle key, const char* subKey, Dword, cha
 
 long FakeRegistry::RegOpenKeyExA(RegHandle key, const char* subKey, Dword, Dword,
                                  RegHandle* result) {
-    if (long rc = enter("RegOpenKeyExA"))
+    std::shared_ptr<Key> base;
+    if (long rc = enterKey("RegOpenKeyExA", key, base))
         return rc;
-    auto base = keyOf(key);
-    if (!base)
-        return kErrorInvalidHandle;
-    if (base->deleted)
-        return kErrorKeyDeleted;
     auto target = walk(base, subKey ? subKey : "", false, nullptr);
     if (!target)
         return kErrorFileNotFound;
@@ -182,13 +186,9 @@ long FakeRegistry::RegCloseKey(RegHandle key) {
 
 long FakeRegistry::RegSetValueExA(RegHandle key, const char* valueName, Dword, Dword type,
                                   const unsigned char* data, Dword dataSize) {
-    if (long rc = enter("RegSetValueExA"))
+    std::shared_ptr<Key> target;
+    if (long rc = enterKey("RegSetValueExA", key, target))
         return rc;
-    auto target = keyOf(key);
-    if (!target)
-        return kErrorInvalidHandle;
-    if (target->deleted)
-        return kErrorKeyDeleted;
     std::string name = valueName ? valueName : "";
     Value& value = target->values[upper(name)];
     value = Value{name, type, std::vector<unsigned char>(data, data + (data ? dataSize : 0))};
@@ -197,13 +197,9 @@ long FakeRegistry::RegSetValueExA(RegHandle key, const char* valueName, Dword, D
 
 long FakeRegistry::RegQueryValueExA(RegHandle key, const char* valueName, Dword*, Dword* type,
                                     unsigned char* data, Dword* dataSize) {
-    if (long rc = enter("RegQueryValueExA"))
+    std::shared_ptr<Key> target;
+    if (long rc = enterKey("RegQueryValueExA", key, target))
         return rc;
-    auto target = keyOf(key);
-    if (!target)
-        return kErrorInvalidHandle;
-    if (target->deleted)
-        return kErrorKeyDeleted;
     auto found = target->values.find(upper(valueName ? valueName : ""));
     if (found == target->values.end())
         return kErrorFileNotFound;
@@ -255,13 +251,9 @@ void FakeRegistry::grow(Value& value) const {
 long FakeRegistry::RegQueryInfoKeyA(RegHandle key, char*, Dword* classSize, Dword*, Dword* subKeys,
                                     Dword* maxSubKeyLen, Dword* maxClassLen, Dword* values,
                                     Dword* maxValueNameLen, Dword* maxValueLen, Dword*, void*) {
-    if (long rc = enter("RegQueryInfoKeyA"))
+    std::shared_ptr<Key> target;
+    if (long rc = enterKey("RegQueryInfoKeyA", key, target))
         return rc;
-    auto target = keyOf(key);
-    if (!target)
-        return kErrorInvalidHandle;
-    if (target->deleted)
-        return kErrorKeyDeleted;
     Dword longestKey = 0, longestName = 0, longestValue = 0;
     for (const auto& child : target->children)
         longestKey = std::max<Dword>(longestKey, charactersOf(child.second->name));
@@ -290,13 +282,9 @@ long FakeRegistry::RegQueryInfoKeyA(RegHandle key, char*, Dword* classSize, Dwor
 
 long FakeRegistry::RegEnumKeyExA(RegHandle key, Dword index, char* name, Dword* nameSize, Dword*,
                                  char*, Dword*, void*) {
-    if (long rc = enter("RegEnumKeyExA"))
+    std::shared_ptr<Key> target;
+    if (long rc = enterKey("RegEnumKeyExA", key, target))
         return rc;
-    auto target = keyOf(key);
-    if (!target)
-        return kErrorInvalidHandle;
-    if (target->deleted)
-        return kErrorKeyDeleted;
     if (index >= target->children.size())
         return kErrorNoMoreItems;
     auto child = std::next(target->children.begin(), index);
@@ -309,17 +297,14 @@ long FakeRegistry::RegEnumKeyExA(RegHandle key, Dword index, char* name, Dword* 
 }
 
 long FakeRegistry::RegFlushKey(RegHandle key) {
-    if (long rc = enter("RegFlushKey"))
-        return rc;
-    return keyOf(key) ? kErrorSuccess : kErrorInvalidHandle;
+    std::shared_ptr<Key> target;
+    return enterKey("RegFlushKey", key, target, true);
 }
 
 long FakeRegistry::RegDeleteKeyA(RegHandle key, const char* subKey) {
-    if (long rc = enter("RegDeleteKeyA"))
+    std::shared_ptr<Key> base;
+    if (long rc = enterKey("RegDeleteKeyA", key, base, true))
         return rc;
-    auto base = keyOf(key);
-    if (!base)
-        return kErrorInvalidHandle;
     std::vector<std::string> parts = components(subKey ? subKey : "");
     if (parts.empty())
         return kErrorAccessDenied;

@@ -133,6 +133,8 @@ private:
                               bool* created) const;
     platform::RegHandle newHandle(std::shared_ptr<Key> key);
     long enter(const char* function);
+    long enterKey(const char* function, platform::RegHandle handle, std::shared_ptr<Key>& key,
+                  bool deletedToo = false);
     void grow(Value& value) const;
 
     std::shared_ptr<Key> root_;

@@ -38,6 +38,10 @@ public:
     const std::vector<MenuShown>& menusShown() const { return menusShown_; }
     void setMenuDriver(MenuDriver driver) { menuDriver_ = std::move(driver); }
     void setModalDriver(ModalDriver driver) { modalDriver_ = std::move(driver); }
+    // A driver of one kind of modal form, handed the form as that kind.
+    template <class F> void setModalDriver(std::function<void(F&)> driver) {
+        setModalDriver([driver](tk::Form& shown) { driver(dynamic_cast<F&>(shown)); });
+    }
     void setErrorBoxDriver(ErrorBoxDriver driver) { errorBoxDriver_ = std::move(driver); }
     // The n-th window made from now on (1-based) fails with an exception.
     void failWindowCreation(std::size_t n) { creationsToFailure_ = n; }

@@ -34,10 +34,7 @@ protected:
         return controller->hotKeyList()->find(letter, ctrl, false, false);
     }
     TQelEdit& edit(char letter) { return *form->editOf(letter); }
-    void playUser(std::function<void(TLmrDefParamsForm&)> user) {
-        os.gui.setModalDriver(
-            [user](tk::Form& shown) { user(dynamic_cast<TLmrDefParamsForm&>(shown)); });
-    }
+    void playUser(std::function<void(TLmrDefParamsForm&)> user) { os.gui.setModalDriver(user); }
 
     FakeSystem os;
     std::unique_ptr<Lumaro> controller;

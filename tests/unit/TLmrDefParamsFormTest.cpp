@@ -63,10 +63,7 @@ protected:
     TLmrDefParamsForm& form = tk::Application::instance().createForm<TLmrDefParamsForm>();
 
     // The test plays the user of the dialog while it is shown.
-    void user(std::function<void(TLmrDefParamsForm&)> steps) {
-        backend.setModalDriver(
-            [steps](tk::Form& shown) { steps(dynamic_cast<TLmrDefParamsForm&>(shown)); });
-    }
+    void user(std::function<void(TLmrDefParamsForm&)> steps) { backend.setModalDriver(steps); }
     // Opens the dialog on the record and presses OK at once.
     Fields confirmed(const Fields& fields) {
         Record key(fields);

@@ -110,18 +110,6 @@ void expectSameLayout(const std::vector<Shown>& now, const std::vector<Shown>& b
     }
 }
 
-int iconWidthOf(HWND window, WPARAM which) {
-    auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0));
-    ICONINFO info{};
-    if (!icon || !GetIconInfo(icon, &info))
-        return 0;
-    BITMAP bitmap{};
-    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    return bitmap.bmWidth;
-}
-
 // As Lumaro.exe's, the form's window is aware of its monitor's DPI, so that
 // its DPI comes from GetDpiForWindow, as it does where monitors differ.
 void expectPerMonitorAware(HWND window) {

@@ -52,6 +52,20 @@ protected:
         app.processMessages();
     }
 
+    // The width of the image of the window's icon of that size (ICON_SMALL,
+    // ICON_BIG); 0 without one.
+    static int iconWidthOf(HWND window, WPARAM which) {
+        auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0));
+        ICONINFO info{};
+        if (!icon || !GetIconInfo(icon, &info))
+            return 0;
+        BITMAP bitmap{};
+        GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        return bitmap.bmWidth;
+    }
+
     std::vector<Box> boxes;
     tk::Win32Backend backend;
     tk::ScopedBackend scope{backend};

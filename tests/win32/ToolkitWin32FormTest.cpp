@@ -168,21 +168,6 @@ TEST_F(ToolkitWin32Test, CloseBoxOfTheMainFormEndsTheMessageLoop) {
     EXPECT_FALSE(IsWindowVisible(hwndOf(other.handle())));
 }
 
-namespace {
-
-int widthOf(HICON icon) {
-    ICONINFO info{};
-    if (!GetIconInfo(icon, &info))
-        return 0;
-    BITMAP bitmap{};
-    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    return bitmap.bmWidth;
-}
-
-} // namespace
-
 // The caption shows the small one, the task switcher the large one.
 TEST_F(ToolkitWin32Test, FormWindowHasItsIconInBothSizes) {
     tk::Form form("AboutForm");
@@ -193,8 +178,8 @@ TEST_F(ToolkitWin32Test, FormWindowHasItsIconInBothSizes) {
     };
     EXPECT_EQ(icon(ICON_SMALL), reinterpret_cast<HICON>(form.iconHandle()));
     EXPECT_EQ(icon(ICON_BIG), reinterpret_cast<HICON>(form.largeIconHandle()));
-    EXPECT_EQ(widthOf(icon(ICON_SMALL)), GetSystemMetrics(SM_CXSMICON));
-    EXPECT_EQ(widthOf(icon(ICON_BIG)), GetSystemMetrics(SM_CXICON));
+    EXPECT_EQ(iconWidthOf(window, ICON_SMALL), GetSystemMetrics(SM_CXSMICON));
+    EXPECT_EQ(iconWidthOf(window, ICON_BIG), GetSystemMetrics(SM_CXICON));
 }
 
 // Each size Windows asks for, small icons up to 400 % and large ones up to
