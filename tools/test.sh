@@ -148,7 +148,7 @@ started_line() { # tree
     local zip sum
     zip=$(ls "$B/$1"/Lumaro-*.zip 2>/dev/null | head -1)
     sum=$(unzip -p "$zip" '*/Lumaro.exe' 2>/dev/null | sha256sum | cut -c1-16)
-    echo "Started under Wine: Lumaro.exe from $(basename "$zip") (sha256 $sum...)"
+    echo "Started under Wine: Lumaro.exe as unpacked from $(basename "$zip") (its SHA-256 $sum...)"
 }
 
 . tools/wine-build.sh
