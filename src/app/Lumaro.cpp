@@ -34,18 +34,23 @@ Lumaro::~Lumaro() {
 // The copy is made before the old list goes: a copy that fails leaves the
 // installed definitions as they were.
 void Lumaro::setHotKeyList(const HotKeyList* list) {
-    hotKeyList_ = std::make_unique<HotKeyList>(list);
-    accessCtrl_->synchronize(hotKeyList_.get());
+    install(std::make_unique<HotKeyList>(list));
     if (displayer_)
         displayer_->setHotKeyList(hotKeyList_.get());
 }
 
-// Re-registers before saving, so that a definition whose combination cannot
-// be registered is still saved.
+void Lumaro::install(std::unique_ptr<HotKeyList> list) {
+    hotKeyList_ = std::move(list);
+    accessCtrl_->synchronize(hotKeyList_.get());
+}
+
+// The working list's one copy becomes the installed list, which the window
+// already shows. Re-registers before saving, so that a definition whose
+// combination cannot be registered is still saved.
 void Lumaro::commitDefinitions() {
-    std::unique_ptr<HotKeyList> edited(displayer_->copyHotKeyList());
-    setHotKeyList(edited.get());
-    saveHotKeyList(edited.get());
+    install(displayer_->copyHotKeyList());
+    displayer_->showFirstPage();
+    saveHotKeyList(hotKeyList_.get());
 }
 
 // Not across another instance's save: that would read a mix of two lists.

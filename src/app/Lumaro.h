@@ -46,6 +46,7 @@ public:
     static constexpr const wchar_t* kSaveMutexName = L"Local\\QelApp.Lumaro.HotKeys.Save";
 
 private:
+    void install(std::unique_ptr<HotKeyList> list);
     void launch(const class HotKey& key);
     void postShellHotKey(int id);
 

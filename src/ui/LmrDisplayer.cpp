@@ -21,6 +21,10 @@ LmrDisplayer::~LmrDisplayer() {
 // working list as it was.
 void LmrDisplayer::setHotKeyList(const HotKeyList* list) {
     workingList_ = std::make_unique<HotKeyList>(list);
+    showFirstPage();
+}
+
+void LmrDisplayer::showFirstPage() {
     form_->setPage(false, false, false);
     showPage();
 }

@@ -20,6 +20,8 @@ public:
     void commit();
     void storePage();
     void showPage();
+    // The page without modifiers, with each row's usability as it now is.
+    void showFirstPage();
 
     TLmrDefForm* form() const { return form_; }
     const HotKeyList* workingList() const { return workingList_.get(); }
