@@ -3,7 +3,7 @@
 #include "fakes/FakeRegistry.h"
 #include "model/HotKey.h"
 #include "model/HotKeyList.h"
-#include "model/QelRegistrySerializableList.h"
+#include "model/StoredListLayout.h"
 
 #include <cstdint>
 #include <string>
@@ -15,7 +15,7 @@ namespace stored {
 inline const std::string kListKey = Lumaro::kRegistryKey;
 
 inline std::string itemKey(int index) {
-    return kListKey + "\\" + QelRegistrySerializableList::itemKeyName(Lumaro::kItemName, index);
+    return kListKey + "\\" + StoredListLayout::itemKeyName(Lumaro::kItemName, index);
 }
 
 inline void storeItem(FakeRegistry& registry, int index, const std::string& letter, bool ctrl,

@@ -16,7 +16,7 @@ void HotKeyList::addOrReplace(std::unique_ptr<HotKey> item) {
     if (existing >= 0)
         destroyAt(existing);
     if (!item->isEmptyDefinition())
-        addItem(item.release());
+        addItem(std::move(item));
 }
 
 int HotKeyList::indexOf(const KeyCombination& combination) const {
@@ -32,23 +32,21 @@ HotKey* HotKeyList::find(const KeyCombination& combination) const {
 }
 
 int HotKeyList::createItem() {
-    return addItem(new HotKey());
+    return addItem(newItem());
 }
 
-std::unique_ptr<QelRegistrySerializableList> HotKeyList::createList() const {
-    return std::make_unique<HotKeyList>();
+std::unique_ptr<QelRegistrySerializable> HotKeyList::newItem() const {
+    return std::make_unique<HotKey>();
 }
 
-void HotKeyList::addCancellations(const QelRegistrySerializableList& stored,
-                                  QelRegistrySerializableList& into) const {
-    const auto& old = static_cast<const HotKeyList&>(stored);
-    auto& out = static_cast<HotKeyList&>(into);
-    HotKeyList kept(this);
-    for (int i = 0; i < old.count(); ++i) {
-        const HotKey* item = old.at(i);
-        if (item->isEmptyDefinition() || kept.indexOf(item) >= 0 || out.indexOf(item) >= 0)
-            continue;
-        // Not through addOrReplace, which keeps no empty definition.
-        out.at(out.createItem())->setCombination(item->combination());
+ItemKind::Items HotKeyList::cancellations(const Items& stored) const {
+    const HotKeyList kept(this);
+    HotKeyList cancelled;
+    for (const auto& each : stored) {
+        const auto& item = static_cast<const HotKey&>(*each);
+        if (!item.isEmptyDefinition() && kept.indexOf(&item) < 0 && cancelled.indexOf(&item) < 0)
+            // Not through addOrReplace, which keeps no empty definition.
+            cancelled.at(cancelled.createItem())->setCombination(item.combination());
     }
+    return cancelled.takeItems();
 }

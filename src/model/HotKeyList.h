@@ -24,9 +24,8 @@ public:
     int indexOf(const HotKey* like) const { return like ? indexOf(like->combination()) : -1; }
     HotKey* find(const HotKey* like) const { return like ? find(like->combination()) : nullptr; }
     int createItem() override;
-    std::unique_ptr<QelRegistrySerializableList> createList() const override;
+    std::unique_ptr<QelRegistrySerializable> newItem() const override;
     // An empty definition of each combination `stored` defines and this list
     // does not.
-    void addCancellations(const QelRegistrySerializableList& stored,
-                          QelRegistrySerializableList& into) const override;
+    Items cancellations(const Items& stored) const override;
 };

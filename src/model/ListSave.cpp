@@ -2,23 +2,20 @@
 
 #include "model/Exception.h"
 #include "model/QelRegistry.h"
-#include "model/QelRegistrySerializableList.h"
 #include "model/StoredListLayout.h"
 
 #include <algorithm>
 #include <climits>
 
-ListSave::ListSave(const QelRegistrySerializableList& list, const std::string& itemName,
-                   QelRegistry& registry)
-    : list_(list), itemName_(itemName), registry_(registry) {}
-
-ListSave::~ListSave() = default;
+ListSave::ListSave(const std::vector<QelRegistrySerializable*>& items, const ItemKind& kind,
+                   const std::string& itemName, QelRegistry& registry)
+    : items_(items), kind_(kind), itemName_(itemName), registry_(registry) {}
 
 void ListSave::run() {
     if (!registry_.hasCurrentKey())
         throw QelRegistry::writeError("Count");
     inspect();
-    if (list_.count() == 0) {
+    if (count() == 0) {
         saveEmpty();
         return;
     }
@@ -40,7 +37,7 @@ void ListSave::run() {
 }
 
 std::string ListSave::nameOf(int index) const {
-    return QelRegistrySerializableList::itemKeyName(itemName_, index);
+    return StoredListLayout::itemKeyName(itemName_, index);
 }
 
 bool ListSave::exists(int index) const {
@@ -75,7 +72,6 @@ void ListSave::inspect() {
 }
 
 void ListSave::readStored() {
-    stored_ = list_.createList();
     for (int i = 0; i < storedEnd_; ++i) {
         if (!exists(i))
             continue; // loads as a default item, which cancels nothing
@@ -85,9 +81,9 @@ void ListSave::readStored() {
                 throw QelRegistry::readError(nameOf(i));
             continue;
         }
-        int k = stored_->createItem();
+        stored_.push_back(kind_.newItem());
         try {
-            stored_->itemAt(k)->load(child);
+            stored_.back()->load(child);
         } catch (const Exception&) {
             throw QelRegistry::readError(nameOf(i));
         }
@@ -99,10 +95,9 @@ void ListSave::readStored() {
 // Room beyond what a load reads: stale item keys there, left by another
 // program or by a save that could not take its writes back, go first.
 void ListSave::prepare() {
-    cancellations_ = list_.createList();
-    list_.addCancellations(*stored_, *cancellations_);
-    long long base = std::max(firstFree_, list_.count());
-    long long total = base + list_.count() + cancellations_->count();
+    cancellations_ = kind_.cancellations(stored_);
+    long long base = std::max(firstFree_, count());
+    long long total = base + count() + static_cast<int>(cancellations_.size());
     if (total > INT_MAX)
         throw QelRegistry::writeError("Count");
     base_ = static_cast<int>(base);
@@ -115,13 +110,13 @@ void ListSave::prepare() {
 }
 
 void ListSave::writeNew() {
-    const int count = list_.count();
-    for (int j = 0; j < count + cancellations_->count(); ++j) {
+    std::vector<QelRegistrySerializable*> all(items_);
+    for (const auto& cancellation : cancellations_)
+        all.push_back(cancellation.get());
+    for (QelRegistrySerializable* item : all) {
         QelRegistry child;
-        child.openChild(registry_, nameOf(base_ + j), true);
-        written_ = j + 1;
-        QelRegistrySerializable* item =
-            j < count ? list_.itemAt(j) : cancellations_->itemAt(j - count);
+        child.openChild(registry_, nameOf(base_ + written_), true);
+        ++written_;
         item->save(child);
     }
 }
@@ -142,14 +137,14 @@ void ListSave::takeBack() noexcept {
 // shrinks to the new count, at which point the front holds exactly the list.
 bool ListSave::compact() {
     return attempt([&] {
-        for (int k = 0; k < list_.count(); ++k) {
+        for (int k = 0; k < count(); ++k) {
             if (k < storedEnd_ && exists(k) && !registry_.removeKey(nameOf(k)))
                 return false;
             QelRegistry child;
             child.openChild(registry_, nameOf(k), true);
-            list_.itemAt(k)->save(child);
+            items_[static_cast<size_t>(k)]->save(child);
         }
-        writeCount(list_.count());
+        writeCount(count());
         return true;
     });
 }
@@ -164,11 +159,11 @@ void ListSave::saveEmpty() {
 
 // Behind the count nothing is read: whatever item keys remain there go.
 void ListSave::tidy() noexcept {
-    const int count = list_.count();
+    const int n = count();
     auto remove = [&](int index) { attempt([&] { return registry_.removeKey(nameOf(index)); }); };
     for (int index : existing_)
-        if (index >= count && (index < firstFree_ || index >= total_))
+        if (index >= n && (index < firstFree_ || index >= total_))
             remove(index);
-    for (int i = std::max(base_, count); i < total_; ++i)
+    for (int i = std::max(base_, n); i < total_; ++i)
         remove(i);
 }

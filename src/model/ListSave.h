@@ -1,10 +1,10 @@
 #pragma once
-#include <memory>
+#include "model/ItemKind.h"
+
 #include <string>
 #include <vector>
 
 class QelRegistry;
-class QelRegistrySerializableList;
 
 // Saves a list so that, wherever the save stops, the stored list loads either
 // as it was or as the new one; the single write of "Count" is the switch.
@@ -27,9 +27,10 @@ class QelRegistrySerializableList;
 // so writing it is the switch, and the item keys are deleted behind it.
 class ListSave {
 public:
-    ListSave(const QelRegistrySerializableList& list, const std::string& itemName,
-             QelRegistry& registry);
-    ~ListSave();
+    // `items` in their order, each saving itself; `kind` reads the stored
+    // list and tells what cancels it.
+    ListSave(const std::vector<QelRegistrySerializable*>& items, const ItemKind& kind,
+             const std::string& itemName, QelRegistry& registry);
     ListSave(const ListSave&) = delete;
     ListSave& operator=(const ListSave&) = delete;
 
@@ -48,11 +49,14 @@ private:
     bool exists(int index) const;
     std::string nameOf(int index) const;
 
-    const QelRegistrySerializableList& list_;
+    int count() const { return static_cast<int>(items_.size()); }
+
+    const std::vector<QelRegistrySerializable*>& items_;
+    const ItemKind& kind_;
     const std::string& itemName_;
     QelRegistry& registry_;
-    std::unique_ptr<QelRegistrySerializableList> stored_;
-    std::unique_ptr<QelRegistrySerializableList> cancellations_;
+    ItemKind::Items stored_;
+    ItemKind::Items cancellations_;
     std::vector<int> existing_; // item keys that existed at the start, ascending
     int storedEnd_ = 0;         // a load reads item keys below this
     int firstFree_ = 0;         // nothing a load reads lies at or beyond this

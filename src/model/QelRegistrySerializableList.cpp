@@ -1,17 +1,20 @@
 #include "model/QelRegistrySerializableList.h"
 
+#include "model/EListError.h"
 #include "model/Exception.h"
 #include "model/ListSave.h"
 #include "model/QelRegistry.h"
 
 #include <string>
 
-QelRegistrySerializableList::~QelRegistrySerializableList() {
-    clear();
+void QelRegistrySerializableList::error(int index) {
+    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
 }
 
-std::string QelRegistrySerializableList::itemKeyName(const std::string& itemName, int index) {
-    return itemName + "_" + std::to_string(index);
+QelRegistrySerializable* QelRegistrySerializableList::itemOrError(int index) const {
+    if (index < 0 || index >= count())
+        error(index);
+    return items_[static_cast<size_t>(index)].get();
 }
 
 QelRegistrySerializable* QelRegistrySerializableList::itemAt(int index) const {
@@ -20,19 +23,21 @@ QelRegistrySerializable* QelRegistrySerializableList::itemAt(int index) const {
     return itemOrError(index);
 }
 
-void QelRegistrySerializableList::destroyAt(int index) {
-    QelRegistrySerializable* item = itemOrError(index);
-    remove(index);
-    delete item;
+int QelRegistrySerializableList::addItem(std::unique_ptr<QelRegistrySerializable> item) {
+    items_.push_back(std::move(item));
+    return count() - 1;
 }
 
-void QelRegistrySerializableList::clear() {
-    while (count() > 0)
-        destroyAt(0);
+void QelRegistrySerializableList::destroyAt(int index) {
+    itemOrError(index);
+    items_.erase(items_.begin() + index);
 }
 
 void QelRegistrySerializableList::save(const std::string& itemName, QelRegistry& registry) const {
-    ListSave(*this, itemName, registry).run();
+    std::vector<QelRegistrySerializable*> items;
+    for (const auto& item : items_)
+        items.push_back(item.get());
+    ListSave(items, *this, itemName, registry).run();
 }
 
 // A walk name by name creates a missing item key, which then loads as a

@@ -2,7 +2,6 @@
 
 #include "model/Exception.h"
 #include "model/QelRegistry.h"
-#include "model/QelRegistrySerializableList.h"
 
 #include <algorithm>
 #include <cctype>
@@ -49,7 +48,7 @@ StoredListLayout::StoredListLayout(const std::string& itemName, QelRegistry& reg
         list(itemName, registry);
     if (!usable_) {
         for (int i = 0; i < firstGap(); ++i)
-            reads_.push_back({i, QelRegistrySerializableList::itemKeyName(itemName, i), true});
+            reads_.push_back({i, itemKeyName(itemName, i), true});
         return;
     }
     if (count_ <= kTrustedCount)
@@ -81,7 +80,7 @@ void StoredListLayout::list(const std::string& itemName, QelRegistry& registry) 
 void StoredListLayout::walk(const std::string& itemName, int n) {
     walks_ = true;
     for (int i = 0; i < n; ++i)
-        reads_.push_back({i, QelRegistrySerializableList::itemKeyName(itemName, i),
+        reads_.push_back({i, itemKeyName(itemName, i),
                           std::binary_search(existing_.begin(), existing_.end(), i)});
 }
 
@@ -91,8 +90,11 @@ void StoredListLayout::walk(const std::string& itemName, int n) {
 void StoredListLayout::existingBelow(const std::string& itemName, long long end) {
     for (int index : existing_)
         if (index < end)
-            reads_.push_back(
-                {index, QelRegistrySerializableList::itemKeyName(itemName, index), true});
+            reads_.push_back({index, itemKeyName(itemName, index), true});
+}
+
+std::string StoredListLayout::itemKeyName(const std::string& itemName, int index) {
+    return itemName + "_" + std::to_string(index);
 }
 
 int StoredListLayout::firstGap() const {

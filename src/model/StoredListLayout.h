@@ -12,7 +12,7 @@ class QelRegistry;
 // existing sub-keys and one, else just the item keys below it that exist.
 // "Count" 0 is an empty list whatever item keys remain beside it: every
 // version stores an empty list so, writing 0 before it deletes the keys and
-// going on when a delete fails. A "Count" that is missing, negative or not a
+// going on when a removal fails. A "Count" that is missing, negative or not a
 // number is mended: the item keys from "<itemName>_0" up to the first one
 // missing load. Stopping at that gap lets a save write its new list beyond
 // it unseen until it switches "Count" (see ListSave).
@@ -42,6 +42,9 @@ public:
     int firstGap() const;
     // The highest existing index below `end`, or -1.
     int lastBelow(int end) const;
+
+    // "<itemName>_<index>", the name of an item's sub-key.
+    static std::string itemKeyName(const std::string& itemName, int index);
 
     static constexpr int kTrustedCount = 256;
 

@@ -93,7 +93,7 @@ std::string loadedByEarlierVersions() {
         } catch (const Exception&) {
         }
         for (int i = 0; i < std::min(n, 2000); ++i) {
-            QelRegistry child(r, QelRegistrySerializableList::itemKeyName("HotKey", i));
+            QelRegistry child(r, StoredListLayout::itemKeyName("HotKey", i));
             list.at(list.createItem())->load(child);
         }
     });

@@ -182,10 +182,10 @@ void FormWindow::layOutAt(int dpi, int left, int top) {
     SetWindowPos(hwnd(), nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The new DPI comes with the message: a later query may still give the old
-// one. The suggested rectangle keeps the window under the pointer while it
-// is dragged; its size is the client size at the new DPI in the frame the
-// system draws at that DPI.
+// The DPI the window moves to comes with the message: a later query may
+// still give the old one. The suggested rectangle keeps the window under the
+// pointer while it is dragged; its size is the client size at that DPI in
+// the frame the system draws at it.
 LRESULT FormWindow::onDpiChanged(WPARAM wParam, LPARAM lParam) {
     const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
     layOutAt(LOWORD(wParam), suggested.left, suggested.top);
