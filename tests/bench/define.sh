@@ -6,11 +6,7 @@
 # same calls per row), in one run under Wine. The two run in turn; each
 # figure is the median of the pairs' ratios. Prints figures and ratios; never
 # fails on a time.
-BUILD=$(realpath "${1:?windows build folder}")
-mkdir -p "${2:?scratch folder}"
-WORK=$(realpath "$2")
-HERE=$(cd "$(dirname "$0")/../wine" && pwd)
-. "$HERE/lib.sh"
+. "$(dirname "$0")/../wine/lib.sh"
 make_template
 new_prefix bench-define
 start_display || exit 1

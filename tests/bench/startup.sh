@@ -4,11 +4,7 @@
 # (tests/tools/bench_handmade.cpp), in one run under Wine. The two start in
 # turn; each figure is the median of the pairs' ratios. Prints figures and
 # ratios; never fails on a time.
-BUILD=$(realpath "${1:?windows build folder}")
-mkdir -p "${2:?scratch folder}"
-WORK=$(realpath "$2")
-HERE=$(cd "$(dirname "$0")/../wine" && pwd)
-. "$HERE/lib.sh"
+. "$(dirname "$0")/../wine/lib.sh"
 make_template
 new_prefix bench
 start_display || exit 1

@@ -9,12 +9,7 @@
 # Lumaro exits, or on Ctrl+C (pressed twice, the second while run.sh cleans
 # up), Lumaro is asked to close, everything run.sh started ends and nothing is
 # left listening.
-BUILD=$(realpath "${1:?windows build folder}")
-mkdir -p "${2:?scratch folder}"
-WORK=$(realpath "$2")
-HERE=$(cd "$(dirname "$0")" && pwd)
-ROOT=$(cd "$HERE/../.." && pwd)
-. "$HERE/lib.sh"
+. "$(dirname "$0")/lib.sh"
 . "$ROOT/tools/serve-display.sh"
 make_template
 mkdir -p "$ARTIFACTS"

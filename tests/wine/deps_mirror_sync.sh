@@ -6,12 +6,7 @@
 # the scratch folder, never the system's. The update is tried again, the
 # install tried anyway, and the package still missing is named with apt's
 # reason, on one screen, with a failing status.
-mkdir -p "${2:?scratch folder}"
-WORK=$(realpath "$2")
-BUILD=$(realpath "${1:?windows build folder}")
-HERE=$(cd "$(dirname "$0")" && pwd)
-ROOT=$(cd "$HERE/../.." && pwd)
-. "$HERE/lib.sh"
+. "$(dirname "$0")/lib.sh"
 . "$ROOT/tools/deps.sh"
 
 REPO="$WORK/repo" APT="$WORK/apt"

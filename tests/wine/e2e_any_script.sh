@@ -3,14 +3,9 @@
 # another program through the wide registry functions, one typed into a row,
 # one dropped on a row, and one chosen in the file-open dialog all launch
 # with their text intact, mixing accented Latin, CJK, an emoji and a symbol.
-BUILD=$(realpath "${1:?windows build folder}")
-mkdir -p "${2:?scratch folder}"
-WORK=$(realpath "$2")
-HERE=$(cd "$(dirname "$0")" && pwd)
-. "$HERE/lib.sh"
+. "$(dirname "$0")/lib.sh"
 make_template
 setup_app
-KEY='HKCU\Software\QelApp\Lumaro\HotKeys'
 
 MIXED='Ünïcødé 漢字 😀 ✓'
 PLACE="$WORK/$MIXED"

@@ -2,11 +2,7 @@
 # A dark high-contrast scheme, set as a user sets it (the colours in the
 # registry before Lumaro starts): the "..." glyphs stay visible on their
 # buttons, and a pressed page button looks unlike itself released.
-BUILD=$(realpath "${1:?windows build folder}")
-mkdir -p "${2:?scratch folder}"
-WORK=$(realpath "$2")
-HERE=$(cd "$(dirname "$0")" && pwd)
-. "$HERE/lib.sh"
+. "$(dirname "$0")/lib.sh"
 make_template
 setup_app
 

@@ -2,14 +2,9 @@
 # The definition window, the parameters dialog and the about box as a user
 # works them: rows typed and cleared, pages switched, a pop-up key chosen in
 # the dialog, a held combination, Cancel, About, and Exit with windows open.
-BUILD=$(realpath "${1:?windows build folder}")
-mkdir -p "${2:?scratch folder}"
-WORK=$(realpath "$2")
-HERE=$(cd "$(dirname "$0")" && pwd)
-. "$HERE/lib.sh"
+. "$(dirname "$0")/lib.sh"
 make_template
 setup_app
-KEY='HKCU\Software\QelApp\Lumaro\HotKeys'
 
 new_prefix define
 start_display || { log "no display"; exit 1; }

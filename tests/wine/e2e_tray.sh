@@ -2,15 +2,10 @@
 # Lumaro.exe as a user meets it: the tray icon, hotkeys that launch and
 # post, combinations held elsewhere, the menu, the help page, a restarted
 # taskbar, a second instance, "Exit" and a polite kill.
-BUILD=$(realpath "${1:?windows build folder}")
-mkdir -p "${2:?scratch folder}"
-WORK=$(realpath "$2")
-HERE=$(cd "$(dirname "$0")" && pwd)
-. "$HERE/lib.sh"
+. "$(dirname "$0")/lib.sh"
 make_template
 
 setup_app
-KEY='HKCU\Software\QelApp\Lumaro\HotKeys'
 PROGMAN_LOG="$WORK/progman.txt"
 
 new_prefix e2e

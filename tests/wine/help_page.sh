@@ -3,12 +3,7 @@
 # needs from outside (no script, no other file), every caption of the menu,
 # the dialogs and the shell choices in both the Japanese and the English
 # part, and a picture of it in headless Chromium kept with the other ones.
-BUILD=$(realpath "${1:?windows build folder}")
-mkdir -p "${2:?scratch folder}"
-WORK=$(realpath "$2")
-HERE=$(cd "$(dirname "$0")" && pwd)
-ROOT=$(cd "$HERE/../.." && pwd)
-. "$HERE/lib.sh"
+. "$(dirname "$0")/lib.sh"
 PAGE="$ROOT/res/Lumaro.html"
 mkdir -p "$ARTIFACTS"
 

@@ -1,5 +1,15 @@
 # Shared helpers for the scripts that run our programs under Wine.
-# Needs BUILD (the Windows build folder) and WORK (a scratch folder).
+# A script sources it first, and it takes the script's two arguments: the
+# Windows build folder (BUILD) and a scratch folder (WORK). The test and run
+# commands set BUILD and WORK themselves before they source it.
+if [ -z "${BUILD:-}" ]; then
+    BUILD=$(realpath "${1:?windows build folder}")
+    mkdir -p "${2:?scratch folder}"
+    WORK=$(realpath "$2")
+    HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+    ROOT=$(cd "$HERE/../.." && pwd)
+    KEY='HKCU\Software\QelApp\Lumaro\HotKeys'
+fi
 set -u
 export LANG="${LANG:-C.UTF-8}"
 

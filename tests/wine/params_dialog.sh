@@ -2,11 +2,7 @@
 # The hotkey parameters dialog as a person sees it: pictures of it on a
 # launch and on a shell binding, kept among the artefacts to be looked at
 # (Japanese captions in the Japanese font, not boxes).
-BUILD=$(realpath "${1:?windows build folder}")
-mkdir -p "${2:?scratch folder}"
-WORK=$(realpath "$2")
-HERE=$(cd "$(dirname "$0")" && pwd)
-. "$HERE/lib.sh"
+. "$(dirname "$0")/lib.sh"
 make_template
 
 new_prefix params

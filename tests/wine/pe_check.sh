@@ -5,12 +5,7 @@
 # high-entropy VA (64-bit), terminal-server awareness, no section both
 # writable and executable, the DLLs imported, the version resource, the icon
 # groups and the manifest. An exe that was not built fails. Runs no Wine.
-BUILD=$(realpath "${1:?windows build folder}")
-mkdir -p "${2:?scratch folder}"
-WORK=$(realpath "$2")
-HERE=$(cd "$(dirname "$0")" && pwd)
-ROOT=$(cd "$HERE/../.." && pwd)
-. "$HERE/lib.sh"
+. "$(dirname "$0")/lib.sh"
 rm -f "$WORK/pe_check.txt"
 
 BUILDS=$(dirname "$BUILD")

@@ -1,13 +1,8 @@
 #!/usr/bin/env bash
 # The stored layout as reg.exe sees it, and values written by reg.exe as
 # our classes load them.
-BUILD=$(realpath "${1:?windows build folder}")
-mkdir -p "${2:?scratch folder}"; WORK=$(realpath "$2")
-HERE=$(cd "$(dirname "$0")" && pwd)
-. "$HERE/lib.sh"
-mkdir -p "$WORK"
+. "$(dirname "$0")/lib.sh"
 make_template
-KEY='HKCU\Software\QelApp\Lumaro\HotKeys'
 REGTOOL="$BUILD/tests/regtool.exe"
 
 exported() { # the list key as exported, without the header

@@ -8,19 +8,13 @@
 # import" of a "reg export" backup launches, "Help (html) ..." opens that
 # folder's Lumaro.html, and no planted DLL is ever loaded, the file-open
 # dialog's included.
-BUILD=$(realpath "${1:?windows build folder}")
-mkdir -p "${2:?scratch folder}"
-WORK=$(realpath "$2")
-HERE=$(cd "$(dirname "$0")" && pwd)
-ROOT=$(cd "$HERE/../.." && pwd)
-. "$HERE/lib.sh"
+. "$(dirname "$0")/lib.sh"
 make_template
 
 ids() { sed -n "s/^#define $1 \"\(.*\)\"$/\1/p" "$ROOT/src/ui/ResourceIds.h"; }
 VERSION=$(ids LUMARO_VERSION_TEXT)
 NAME="Lumaro-$VERSION"
 ZIP=$(release_zip "$BUILD")
-KEY='HKCU\Software\QelApp\Lumaro\HotKeys'
 DOWNLOADS_NAME="Téléchargements de Lumaro"
 rm -rf "$WORK"/unpacked "$WORK"/prefix-* "$WORK"/*.reg "$WORK"/plants.txt "$WORK/$DOWNLOADS_NAME"
 

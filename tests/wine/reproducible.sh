@@ -4,12 +4,7 @@
 # Lumaro.exe and the same zip (its SHA-256 too) as the build under test;
 # the exe's header carries no build time and the zip's entries carry the
 # commit's.
-BUILD=$(realpath "${1:?windows build folder}")
-mkdir -p "${2:?scratch folder}"
-WORK=$(realpath "$2")
-HERE=$(cd "$(dirname "$0")" && pwd)
-ROOT=$(cd "$HERE/../.." && pwd)
-. "$HERE/lib.sh"
+. "$(dirname "$0")/lib.sh"
 
 SRC="$WORK/elsewhere/sources"
 OTHER="$WORK/elsewhere/another-build"
