@@ -9,35 +9,33 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 
 namespace {
 
 const char* const kListKey = Lumaro::kRegistryKey;
 
-HotKey* make(char letter, bool ctrl, bool alt, bool shift) {
-    auto* key = new HotKey();
-    key->setKeyLetter(letter);
-    key->setCtrl(ctrl);
-    key->setAlt(alt);
-    key->setShift(shift);
+std::unique_ptr<HotKey> make(const KeyCombination& combination) {
+    auto key = std::make_unique<HotKey>();
+    key->setCombination(combination);
     return key;
 }
 
 void saveSample() {
     HotKeyList list;
-    HotKey* launch = make('A', false, false, false);
+    auto launch = make({'A', false, false, false});
     launch->setCommand("C:\\Program Files\\x.exe");
     launch->setDirectory("C:\\work");
     launch->setParameters("\"a b\" c");
     launch->setShowCmd(3);
-    list.addOrReplace(launch);
-    HotKey* popup = make('P', true, false, false);
+    list.addOrReplace(std::move(launch));
+    auto popup = make({'P', true, false, false});
     popup->setPopup();
-    list.addOrReplace(popup);
-    HotKey* bind = make('B', true, true, true);
+    list.addOrReplace(std::move(popup));
+    auto bind = make({'B', true, true, true});
     bind->setBind(31);
-    list.addOrReplace(bind);
+    list.addOrReplace(std::move(bind));
     QelRegistry registry;
     registry.openPath(kListKey);
     list.save("HotKey", registry);
@@ -49,10 +47,11 @@ void saveFull(const std::string& tag, int count) {
     HotKeyList list;
     for (int i = 0; i < count; ++i) {
         int page = i / 26;
-        HotKey* key = make(static_cast<char>('A' + i % 26), page & 1, page & 2, page & 4);
+        auto key = make(
+            {static_cast<char>('A' + i % 26), (page & 1) != 0, (page & 2) != 0, (page & 4) != 0});
         key->setCommand("C:\\Programs\\tool" + tag + std::to_string(i) + ".exe");
         key->setParameters("/n " + std::to_string(i));
-        list.addOrReplace(key);
+        list.addOrReplace(std::move(key));
     }
     QelRegistry registry;
     registry.openPath(kListKey);
