@@ -3,23 +3,19 @@
 #include "toolkit/Application.h"
 #include "ui/TLmrAboutBoxForm.h"
 
-LmrAboutBox::LmrAboutBox(Lumaro* owner) : owner_(owner) {
-    form_ = &tk::Application::instance().createForm<TLmrAboutBoxForm>();
+LmrAboutBox::LmrAboutBox(Lumaro* owner)
+    : owner_(owner), form_(&tk::Application::instance().createForm<TLmrAboutBoxForm>()) {
     form_->setAboutBox(this);
 }
 
 LmrAboutBox::~LmrAboutBox() {
     owner_ = nullptr;
-    if (form_) {
-        form_->close();
-        tk::Application::instance().destroyForm(*form_);
-        form_ = nullptr;
-    }
+    form_->close();
+    tk::Application::instance().destroyForm(*form_);
 }
 
 // Shown modeless and brought to the front, but not made the foreground
 // window first.
 void LmrAboutBox::show() {
-    if (form_)
-        form_->show();
+    form_->show();
 }

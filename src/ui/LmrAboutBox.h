@@ -16,5 +16,5 @@ public:
 
 private:
     Lumaro* owner_;
-    TLmrAboutBoxForm* form_ = nullptr;
+    TLmrAboutBoxForm* form_; // the application's; closed and freed here
 };
