@@ -119,7 +119,7 @@ void TLmrTrayForm::showMenu() {
 // Where the shell cannot tell, the press is taken for the mouse's.
 TLmrTrayForm::MenuPlace TLmrTrayForm::menuPlace() {
     platform::ShellApi& shell = platform::shellApi();
-    platform::Point cursor{};
+    platform::ScreenPoint cursor{};
     shell.GetCursorPos(&cursor);
     platform::NotifyIconIdentifier icon{};
     icon.cbSize = platform::kNotifyIconIdentifierSize;

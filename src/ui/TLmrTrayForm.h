@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/ShellApi.h"
+#include "platform/ScreenGeometry.h"
 #include "toolkit/Form.h"
 #include "toolkit/PopupMenu.h"
 
@@ -43,7 +43,7 @@ private:
     void onTrayNotify(std::intptr_t lParam);
     void showMenu();
     struct MenuPlace {
-        platform::Point at;
+        platform::ScreenPoint at;
         bool fromKeyboard;
     };
     MenuPlace menuPlace();

@@ -129,7 +129,7 @@ unsigned FakeShell::RegisterWindowMessageA(const char* name) {
     return entry->second;
 }
 
-bool FakeShell::GetCursorPos(Point* point) {
+bool FakeShell::GetCursorPos(ScreenPoint* point) {
     if (!enter("GetCursorPos") || !point)
         return false;
     *point = cursor_;

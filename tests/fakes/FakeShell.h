@@ -44,7 +44,7 @@ public:
     long Shell_NotifyIconGetRect(const platform::NotifyIconIdentifier* identifier,
                                  platform::ScreenRect* iconLocation) override;
     unsigned RegisterWindowMessageA(const char* name) override;
-    bool GetCursorPos(platform::Point* point) override;
+    bool GetCursorPos(platform::ScreenPoint* point) override;
 
     // Windows other programs own; a destroyed one refuses posted messages.
     platform::Handle addWindow(const std::string& className, const std::string& title = "");
@@ -92,7 +92,7 @@ private:
     std::map<std::string, unsigned> messages_; // by upper-case name
     std::vector<Launch> launches_;
     std::vector<Post> posts_;
-    platform::Point cursor_;
+    platform::ScreenPoint cursor_;
     platform::ScreenRect iconRect_{1006, 750, 1022, 766};
     bool notificationAreaFocused_ = false;
     std::intptr_t shellExecuteResult_ = 42;

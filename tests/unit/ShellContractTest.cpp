@@ -39,7 +39,7 @@ TEST_P(ShellContract, NoWindowOfAMissingClassIsFound) {
 }
 
 TEST_P(ShellContract, CursorPositionIsAvailable) {
-    Point point{-1, -1};
+    ScreenPoint point{-1, -1};
     EXPECT_TRUE(shell->GetCursorPos(&point));
     EXPECT_GE(point.x, 0);
     EXPECT_GE(point.y, 0);

@@ -99,11 +99,11 @@ public:
     unsigned RegisterWindowMessageA(const char* name) override {
         return ::RegisterWindowMessageA(name);
     }
-    bool GetCursorPos(Point* point) override {
+    bool GetCursorPos(ScreenPoint* point) override {
         POINT native{};
         bool ok = ::GetCursorPos(point ? &native : nullptr) != FALSE;
         if (ok && point)
-            *point = Point{native.x, native.y};
+            *point = ScreenPoint{native.x, native.y};
         return ok;
     }
 };
