@@ -64,7 +64,6 @@ public:
     virtual long Shell_NotifyIconGetRect(const NotifyIconIdentifier* identifier,
                                          ScreenRect* iconLocation) = 0;
     virtual unsigned RegisterWindowMessageA(const char* name) = 0;
-    virtual bool GetCursorPos(ScreenPoint* point) = 0;
 };
 
 // The real shell, defined by the Windows build (see Seam.h).

@@ -3,6 +3,7 @@
 #include "app/Lumaro.h"
 #include "model/KeyCombination.h"
 #include "platform/HotKeyApi.h"
+#include "platform/MonitorApi.h"
 #include "platform/ProcessApi.h"
 #include "platform/ShellApi.h"
 #include "ui/LmrTrayWindow.h"
@@ -118,15 +119,14 @@ void TLmrTrayForm::showMenu() {
 // anywhere, and the menu then opens at the icon where the shell tells it.
 // Where the shell cannot tell, the press is taken for the mouse's.
 TLmrTrayForm::MenuPlace TLmrTrayForm::menuPlace() {
-    platform::ShellApi& shell = platform::shellApi();
     platform::ScreenPoint cursor{};
-    shell.GetCursorPos(&cursor);
+    platform::monitorApi().GetCursorPos(&cursor);
     platform::NotifyIconIdentifier icon{};
     icon.cbSize = platform::kNotifyIconIdentifierSize;
     icon.hWnd = handle();
     icon.uID = kTrayIconId;
     platform::ScreenRect rect;
-    if (shell.Shell_NotifyIconGetRect(&icon, &rect) != 0)
+    if (platform::shellApi().Shell_NotifyIconGetRect(&icon, &rect) != 0)
         return {cursor, false};
     bool overIcon = cursor.x >= rect.left && cursor.x < rect.right && cursor.y >= rect.top &&
                     cursor.y < rect.bottom;
