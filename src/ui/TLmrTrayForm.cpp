@@ -31,11 +31,17 @@ TLmrTrayForm::TLmrTrayForm() : Form("LmrTrayForm"), MainPopupMenu("MainPopupMenu
     onClose = [this](tk::CloseAction& action) { FormClose(action); };
 }
 
-void TLmrTrayForm::addTrayIcon() {
+// The icon as the shell knows it: by this window and its id.
+platform::NotifyIconDataA TLmrTrayForm::trayIconData() {
     platform::NotifyIconDataA data{};
     data.cbSize = platform::kNotifyIconDataASize;
     data.hWnd = handle();
     data.uID = kTrayIconId;
+    return data;
+}
+
+void TLmrTrayForm::addTrayIcon() {
+    platform::NotifyIconDataA data = trayIconData();
     data.uFlags = platform::kNifMessage | platform::kNifIcon | platform::kNifTip;
     data.uCallbackMessage = kTrayCallbackMessage;
     data.hIcon = iconHandle();
@@ -44,10 +50,7 @@ void TLmrTrayForm::addTrayIcon() {
 }
 
 void TLmrTrayForm::deleteTrayIcon() {
-    platform::NotifyIconDataA data{};
-    data.cbSize = platform::kNotifyIconDataASize;
-    data.hWnd = handle();
-    data.uID = kTrayIconId;
+    platform::NotifyIconDataA data = trayIconData();
     platform::shellApi().Shell_NotifyIconA(platform::kNimDelete, &data);
 }
 
@@ -136,10 +139,7 @@ TLmrTrayForm::MenuPlace TLmrTrayForm::menuPlace() {
 }
 
 void TLmrTrayForm::returnFocusToTray() {
-    platform::NotifyIconDataA data{};
-    data.cbSize = platform::kNotifyIconDataASize;
-    data.hWnd = handle();
-    data.uID = kTrayIconId;
+    platform::NotifyIconDataA data = trayIconData();
     platform::shellApi().Shell_NotifyIconA(platform::kNimSetFocus, &data);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/ScreenGeometry.h"
+#include "platform/ShellApi.h"
 #include "toolkit/Form.h"
 #include "toolkit/PopupMenu.h"
 
@@ -39,6 +40,7 @@ public:
                        std::intptr_t& result) override;
 
 private:
+    platform::NotifyIconDataA trayIconData();
     void onHotKeyMessage(std::intptr_t lParam);
     void onTrayNotify(std::intptr_t lParam);
     void showMenu();
