@@ -1,16 +1,9 @@
 #pragma once
+#include "platform/ScreenGeometry.h"
 #include "platform/Seam.h"
 #include "platform/Win32Types.h"
 
-#include <cstdint>
-
 namespace platform {
-
-// POINT, field for field.
-struct ScreenPoint {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-};
 
 // MONITORINFO: the monitor's rectangle on the virtual screen and its work
 // area (the rectangle less the taskbar and docked bars), both in pixels.

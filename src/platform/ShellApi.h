@@ -1,15 +1,11 @@
 #pragma once
+#include "platform/ScreenGeometry.h"
 #include "platform/Seam.h"
 #include "platform/Win32Types.h"
 
 #include <cstdint>
 
 namespace platform {
-
-struct Point {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-};
 
 // The first version of NOTIFYICONDATAA, field for field, and so as large as
 // the headers' NOTIFYICONDATAA_V1_SIZE: 88 bytes on 32-bit Windows, 104 on
@@ -68,7 +64,6 @@ public:
     virtual long Shell_NotifyIconGetRect(const NotifyIconIdentifier* identifier,
                                          ScreenRect* iconLocation) = 0;
     virtual unsigned RegisterWindowMessageA(const char* name) = 0;
-    virtual bool GetCursorPos(Point* point) = 0;
 };
 
 // The real shell, defined by the Windows build (see Seam.h).

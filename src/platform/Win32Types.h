@@ -9,16 +9,6 @@ using Dword = std::uint32_t;
 using Handle = std::uintptr_t; // HKEY, HWND, HGLOBAL ... as an integer
 using RegHandle = Handle;
 
-// RECT, field for field.
-struct ScreenRect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-
-    bool operator==(const ScreenRect&) const = default;
-};
-
 constexpr RegHandle kHkeyCurrentUser = 0x80000001u;
 
 constexpr long kErrorSuccess = 0;

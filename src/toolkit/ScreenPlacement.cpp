@@ -1,5 +1,7 @@
 #include "toolkit/ScreenPlacement.h"
 
+#include "platform/MonitorApi.h"
+
 #include <algorithm>
 
 namespace tk {

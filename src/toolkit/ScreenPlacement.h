@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/MonitorApi.h"
+#include "platform/ScreenGeometry.h"
 #include "platform/Win32Types.h"
 
 namespace tk {

@@ -3,6 +3,7 @@
 #include "app/Lumaro.h"
 #include "model/KeyCombination.h"
 #include "platform/HotKeyApi.h"
+#include "platform/MonitorApi.h"
 #include "platform/ProcessApi.h"
 #include "platform/ShellApi.h"
 #include "ui/LmrTrayWindow.h"
@@ -30,11 +31,17 @@ TLmrTrayForm::TLmrTrayForm() : Form("LmrTrayForm"), MainPopupMenu("MainPopupMenu
     onClose = [this](tk::CloseAction& action) { FormClose(action); };
 }
 
-void TLmrTrayForm::addTrayIcon() {
+// The icon as the shell knows it: by this window and its id.
+platform::NotifyIconDataA TLmrTrayForm::trayIconData() {
     platform::NotifyIconDataA data{};
     data.cbSize = platform::kNotifyIconDataASize;
     data.hWnd = handle();
     data.uID = kTrayIconId;
+    return data;
+}
+
+void TLmrTrayForm::addTrayIcon() {
+    platform::NotifyIconDataA data = trayIconData();
     data.uFlags = platform::kNifMessage | platform::kNifIcon | platform::kNifTip;
     data.uCallbackMessage = kTrayCallbackMessage;
     data.hIcon = iconHandle();
@@ -43,10 +50,7 @@ void TLmrTrayForm::addTrayIcon() {
 }
 
 void TLmrTrayForm::deleteTrayIcon() {
-    platform::NotifyIconDataA data{};
-    data.cbSize = platform::kNotifyIconDataASize;
-    data.hWnd = handle();
-    data.uID = kTrayIconId;
+    platform::NotifyIconDataA data = trayIconData();
     platform::shellApi().Shell_NotifyIconA(platform::kNimDelete, &data);
 }
 
@@ -118,15 +122,14 @@ void TLmrTrayForm::showMenu() {
 // anywhere, and the menu then opens at the icon where the shell tells it.
 // Where the shell cannot tell, the press is taken for the mouse's.
 TLmrTrayForm::MenuPlace TLmrTrayForm::menuPlace() {
-    platform::ShellApi& shell = platform::shellApi();
-    platform::Point cursor{};
-    shell.GetCursorPos(&cursor);
+    platform::ScreenPoint cursor{};
+    platform::monitorApi().GetCursorPos(&cursor);
     platform::NotifyIconIdentifier icon{};
     icon.cbSize = platform::kNotifyIconIdentifierSize;
     icon.hWnd = handle();
     icon.uID = kTrayIconId;
     platform::ScreenRect rect;
-    if (shell.Shell_NotifyIconGetRect(&icon, &rect) != 0)
+    if (platform::shellApi().Shell_NotifyIconGetRect(&icon, &rect) != 0)
         return {cursor, false};
     bool overIcon = cursor.x >= rect.left && cursor.x < rect.right && cursor.y >= rect.top &&
                     cursor.y < rect.bottom;
@@ -136,10 +139,7 @@ TLmrTrayForm::MenuPlace TLmrTrayForm::menuPlace() {
 }
 
 void TLmrTrayForm::returnFocusToTray() {
-    platform::NotifyIconDataA data{};
-    data.cbSize = platform::kNotifyIconDataASize;
-    data.hWnd = handle();
-    data.uID = kTrayIconId;
+    platform::NotifyIconDataA data = trayIconData();
     platform::shellApi().Shell_NotifyIconA(platform::kNimSetFocus, &data);
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/ScreenGeometry.h"
 #include "platform/ShellApi.h"
 #include "toolkit/Form.h"
 #include "toolkit/PopupMenu.h"
@@ -39,11 +40,12 @@ public:
                        std::intptr_t& result) override;
 
 private:
+    platform::NotifyIconDataA trayIconData();
     void onHotKeyMessage(std::intptr_t lParam);
     void onTrayNotify(std::intptr_t lParam);
     void showMenu();
     struct MenuPlace {
-        platform::Point at;
+        platform::ScreenPoint at;
         bool fromKeyboard;
     };
     MenuPlace menuPlace();

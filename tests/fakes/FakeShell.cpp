@@ -129,13 +129,6 @@ unsigned FakeShell::RegisterWindowMessageA(const char* name) {
     return entry->second;
 }
 
-bool FakeShell::GetCursorPos(Point* point) {
-    if (!enter("GetCursorPos") || !point)
-        return false;
-    *point = cursor_;
-    return true;
-}
-
 Handle FakeShell::addWindow(const std::string& className, const std::string& title) {
     Handle hwnd = nextWindow_;
     nextWindow_ += 0x10;

@@ -44,14 +44,12 @@ public:
     long Shell_NotifyIconGetRect(const platform::NotifyIconIdentifier* identifier,
                                  platform::ScreenRect* iconLocation) override;
     unsigned RegisterWindowMessageA(const char* name) override;
-    bool GetCursorPos(platform::Point* point) override;
 
     // Windows other programs own; a destroyed one refuses posted messages.
     platform::Handle addWindow(const std::string& className, const std::string& title = "");
     void destroyWindow(platform::Handle hwnd);
 
     void setShellExecuteResult(std::intptr_t result) { shellExecuteResult_ = result; }
-    void setCursorPos(int x, int y) { cursor_ = {x, y}; }
     // Where every icon sits: the first one's place on a 1024 by 768 desktop.
     void setIconRect(platform::ScreenRect rect) { iconRect_ = rect; }
     // An icon was given the keyboard focus (NIM_SETFOCUS) and nothing took
@@ -92,7 +90,6 @@ private:
     std::map<std::string, unsigned> messages_; // by upper-case name
     std::vector<Launch> launches_;
     std::vector<Post> posts_;
-    platform::Point cursor_;
     platform::ScreenRect iconRect_{1006, 750, 1022, 766};
     bool notificationAreaFocused_ = false;
     std::intptr_t shellExecuteResult_ = 42;

@@ -3,6 +3,7 @@
 #include "fakes/FakeFileDialog.h"
 #include "fakes/FakeHotKeyApi.h"
 #include "fakes/FakeHotKeySystem.h"
+#include "fakes/FakeMonitors.h"
 #include "fakes/FakeMutex.h"
 #include "fakes/FakeProcess.h"
 #include "fakes/FakeRegistry.h"
@@ -18,6 +19,7 @@ struct FakeSystem {
     FakeHotKeySystem desktop;
     FakeHotKeyApi hotKeys{desktop};
     FakeShell shell;
+    FakeMonitors monitors;
     FakeDragDrop dragDrop;
     FakeFileDialog files;
     FakeProcess process;
@@ -27,6 +29,7 @@ struct FakeSystem {
     platform::Seam<platform::RegistryApi>::Scoped registryScope{registry};
     platform::Seam<platform::HotKeyApi>::Scoped hotKeyScope{hotKeys};
     platform::Seam<platform::ShellApi>::Scoped shellScope{shell};
+    platform::Seam<platform::MonitorApi>::Scoped monitorScope{monitors};
     platform::Seam<platform::DragDropApi>::Scoped dragDropScope{dragDrop};
     platform::Seam<platform::FileDialogApi>::Scoped filesScope{files};
     platform::Seam<platform::ProcessApi>::Scoped processScope{process};

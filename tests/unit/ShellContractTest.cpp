@@ -38,13 +38,6 @@ TEST_P(ShellContract, NoWindowOfAMissingClassIsFound) {
     EXPECT_EQ(shell->FindWindowA("LumaroNoSuchClass", "Title"), 0u);
 }
 
-TEST_P(ShellContract, CursorPositionIsAvailable) {
-    Point point{-1, -1};
-    EXPECT_TRUE(shell->GetCursorPos(&point));
-    EXPECT_GE(point.x, 0);
-    EXPECT_GE(point.y, 0);
-}
-
 INSTANTIATE_TEST_SUITE_P(Backends, ShellContract,
                          ::testing::ValuesIn(fakeAndReal({fakeBackend<ShellApi, FakeShell>()})),
                          backendName);

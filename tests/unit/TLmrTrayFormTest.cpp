@@ -56,7 +56,7 @@ TEST_F(TrayFormTest, HotKeyMessagesAreDecodedFromLParamAndNeedTheWindowsKey) {
 }
 
 TEST_F(TrayFormTest, ARightPressPopsTheMenuUpAtTheCursorAfterTakingTheForeground) {
-    os.shell.setCursorPos(1014, 758);
+    os.monitors.setCursorPos(1014, 758);
     form->dispatch(TLmrTrayForm::kTrayCallbackMessage, 100, kRButtonUp);
     form->dispatch(TLmrTrayForm::kTrayCallbackMessage, 100, kLButtonDown);
     EXPECT_TRUE(os.gui.menusShown().empty());
@@ -77,7 +77,7 @@ TEST_F(TrayFormTest, ARightPressPopsTheMenuUpAtTheCursorAfterTakingTheForeground
 // keyboard back to the notification area; a choice does not, nor a menu the
 // mouse opened (its user clicked elsewhere, where the focus stays).
 TEST_F(TrayFormTest, AMenuOpenedAwayFromTheIconOpensAtItAndEscapeReturnsToTheTray) {
-    os.shell.setCursorPos(100, 200);
+    os.monitors.setCursorPos(100, 200);
     form->dispatch(TLmrTrayForm::kTrayCallbackMessage, 100, kRButtonDown);
     ASSERT_EQ(os.gui.menusShown().size(), 1u);
     EXPECT_EQ(os.gui.menusShown()[0].x, 1014);
@@ -90,11 +90,11 @@ TEST_F(TrayFormTest, AMenuOpenedAwayFromTheIconOpensAtItAndEscapeReturnsToTheTra
     EXPECT_FALSE(os.shell.notificationAreaFocused());
 
     choice.clear();
-    os.shell.setCursorPos(1010, 760);
+    os.monitors.setCursorPos(1010, 760);
     form->dispatch(TLmrTrayForm::kTrayCallbackMessage, 100, kRButtonDown);
     EXPECT_FALSE(os.shell.notificationAreaFocused()) << "opened by the mouse";
 
-    os.shell.setCursorPos(100, 200);
+    os.monitors.setCursorPos(100, 200);
     os.shell.failFunction("Shell_NotifyIconGetRect");
     form->dispatch(TLmrTrayForm::kTrayCallbackMessage, 100, kRButtonDown);
     EXPECT_EQ(os.gui.menusShown().back().x, 100) << "where the shell cannot tell: the pointer";

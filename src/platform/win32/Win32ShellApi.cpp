@@ -99,13 +99,6 @@ public:
     unsigned RegisterWindowMessageA(const char* name) override {
         return ::RegisterWindowMessageA(name);
     }
-    bool GetCursorPos(Point* point) override {
-        POINT native{};
-        bool ok = ::GetCursorPos(point ? &native : nullptr) != FALSE;
-        if (ok && point)
-            *point = Point{native.x, native.y};
-        return ok;
-    }
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
-#include "platform/MonitorApi.h"
+#include "platform/ScreenGeometry.h"
+#include "platform/Win32Types.h"
 #include "toolkit/win32/Tooltip.h"
 #include "toolkit/win32/Win32Window.h"
 
