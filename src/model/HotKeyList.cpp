@@ -39,12 +39,14 @@ std::unique_ptr<QelRegistrySerializable> HotKeyList::newItem() const {
     return std::make_unique<HotKey>();
 }
 
+// Any item of this list of a stored item's combination loads after it and
+// settles that combination, even an empty one, which takes it away: only the
+// combinations this list has no item of need a cancellation.
 ItemKind::Items HotKeyList::cancellations(const Items& stored) const {
-    const HotKeyList kept(this);
     HotKeyList cancelled;
     for (const auto& each : stored) {
         const auto& item = static_cast<const HotKey&>(*each);
-        if (!item.isEmptyDefinition() && kept.indexOf(&item) < 0 && cancelled.indexOf(&item) < 0)
+        if (!item.isEmptyDefinition() && indexOf(&item) < 0 && cancelled.indexOf(&item) < 0)
             // Not through addOrReplace, which keeps no empty definition.
             cancelled.at(cancelled.createItem())->setCombination(item.combination());
     }

@@ -124,3 +124,19 @@ TEST(HotKeyList, CreateItemAppendsADefaultRecord) {
     list.clear();
     EXPECT_EQ(list.count(), 0);
 }
+
+// Loaded after the stored items, any item of a combination settles it, an
+// empty one by taking it away: only combinations the list lacks are
+// cancelled, each once, and an empty stored item needs nothing.
+TEST(HotKeyList, CancellationsCoverWhatTheListHasNoItemOf) {
+    HotKeyList list;
+    list.at(list.createItem())->setKeyLetter('A'); // as loaded: an empty item
+    ItemKind::Items stored;
+    for (HotKey* key : {launch('A', "a"), launch('B', "b"), popup('B'), empty('C'), popup('a')})
+        stored.emplace_back(key);
+    ItemKind::Items cancellations = list.cancellations(stored);
+    ASSERT_EQ(cancellations.size(), 2u);
+    EXPECT_EQ(static_cast<HotKey&>(*cancellations[0]).keyLetter(), 'B');
+    EXPECT_EQ(static_cast<HotKey&>(*cancellations[1]).keyLetter(), 'a');
+    EXPECT_TRUE(static_cast<HotKey&>(*cancellations[1]).isEmptyDefinition());
+}
