@@ -13,18 +13,6 @@
 
 namespace {
 
-std::function<void()> userStep;
-
-void CALLBACK playUser(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    if (userStep)
-        userStep();
-}
-
-void CALLBACK giveUp(HWND, UINT, UINT_PTR, DWORD) {
-    PostQuitMessage(99);
-}
-
 BOOL CALLBACK findDialog(HWND window, LPARAM found) {
     wchar_t name[16] = {};
     GetClassNameW(window, name, 16);
@@ -36,8 +24,6 @@ BOOL CALLBACK findDialog(HWND window, LPARAM found) {
 // The realized dialog under the real API, driven through its windows.
 class TLmrDefParamsFormWin32Test : public ToolkitWin32Test {
 protected:
-    ~TLmrDefParamsFormWin32Test() override { userStep = nullptr; }
-
     static HWND hwnd(tk::Control& control) { return hwndOf(control.handle()); }
     static std::wstring textOf(HWND window) {
         wchar_t text[512] = {};
@@ -73,12 +59,7 @@ protected:
     }
     // Runs the dialog on the record with the user played from a timer.
     bool edit(HotKey& key, std::function<void()> step) {
-        userStep = std::move(step);
-        SetTimer(nullptr, 0, 50, playUser);
-        UINT_PTR watchdog = SetTimer(nullptr, 0, 10000, giveUp);
-        bool confirmed = form.editHotKey(&key);
-        KillTimer(nullptr, watchdog);
-        return confirmed;
+        return withUser(std::move(step), [&] { return form.editHotKey(&key); });
     }
     static HotKey* launch(HotKey& key) {
         key.setKeyLetter('Q');
@@ -296,21 +277,18 @@ TEST_F(TLmrDefParamsFormWin32Test, BrowsingLeavesTheCurrentFolderAsItWas) {
     HotKey key;
     form.loadFrom(*launch(key));
     form.show();
-    userStep = [&] {
+    auto browse = [&] {
         HWND dialog = nullptr;
         EnumThreadWindows(GetCurrentThreadId(), findDialog, reinterpret_cast<LPARAM>(&dialog));
         if (!dialog) {
-            SetTimer(nullptr, 0, 50, playUser);
+            playUserLater();
             return;
         }
         SetDlgItemTextA(dialog, cmb13, exe);
         SetDlgItemTextA(dialog, edt1, exe);
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     };
-    SetTimer(nullptr, 0, 50, playUser);
-    UINT_PTR watchdog = SetTimer(nullptr, 0, 10000, giveUp);
-    SendMessageW(hwnd(form.CmdSpeedButton), BM_CLICK, 0, 0);
-    KillTimer(nullptr, watchdog);
+    withUser(browse, [&] { return SendMessageW(hwnd(form.CmdSpeedButton), BM_CLICK, 0, 0); });
     EXPECT_STRCASEEQ(form.ExecCmdEdit.ansiText().c_str(), exe);
     char folder[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, folder);

@@ -3,6 +3,7 @@
 #include "toolkit/ScopedBackend.h"
 #include "toolkit/win32/Win32Backend.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -26,8 +27,23 @@ protected:
                 return IDOK;
             });
     }
+    ~ToolkitWin32Test() override { userStep() = nullptr; }
     void SetUp() override { drainQueue(); }
     void TearDown() override { drainQueue(); }
+
+    // Runs `modal`, a loop only the user ends, with the user played from a
+    // timer: `step` runs once the loop is up, and may play again later. A
+    // watchdog ends a loop that the user failed to end.
+    template <class Modal>
+    static auto withUser(std::function<void()> step, Modal modal, UINT giveUpAfterMs = 10000) {
+        userStep() = std::move(step);
+        playUserLater();
+        UINT_PTR watchdog = SetTimer(nullptr, 0, giveUpAfterMs, giveUp);
+        auto result = modal();
+        KillTimer(nullptr, watchdog);
+        return result;
+    }
+    static void playUserLater() { SetTimer(nullptr, 0, 50, playUser); }
 
     // Leaves no message, WM_QUIT included, for the next test. A window left
     // to paint keeps giving WM_PAINT; letting it paint, as a message loop
@@ -70,6 +86,18 @@ protected:
     tk::Win32Backend backend;
     tk::ScopedBackend scope{backend};
     tk::Application& app = tk::Application::instance();
+
+private:
+    static std::function<void()>& userStep() {
+        static std::function<void()> step;
+        return step;
+    }
+    static void CALLBACK playUser(HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        if (userStep())
+            userStep()();
+    }
+    static void CALLBACK giveUp(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); }
 };
 
 inline HWND hwndOf(platform::Handle handle) {

@@ -24,30 +24,11 @@ public:
     tk::Button cancel{"CancelButton", *this};
 };
 
-std::function<void()> userStep;
-
-void CALLBACK playUser(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    if (userStep)
-        userStep();
-}
-
-// Ends a modal loop that the user failed to end.
-void CALLBACK giveUp(HWND, UINT, UINT_PTR, DWORD) {
-    PostQuitMessage(99);
-}
-
 class ToolkitWin32ModalTest : public ToolkitWin32Test {
 protected:
-    ~ToolkitWin32ModalTest() override { userStep = nullptr; }
-
     tk::ModalResult runWith(std::function<void()> step) {
-        userStep = std::move(step);
-        SetTimer(nullptr, 0, 50, playUser);
-        UINT_PTR watchdog = SetTimer(nullptr, 0, 5000, giveUp);
-        tk::ModalResult result = dialog.showModal();
-        KillTimer(nullptr, watchdog);
-        return result;
+        return withUser(
+            std::move(step), [this] { return dialog.showModal(); }, 5000);
     }
 
     tk::Form& main = app.createForm<tk::Form>("Main");
