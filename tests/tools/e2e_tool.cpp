@@ -18,6 +18,8 @@
 //   e2e_tool post-hotkey MODS VK   posts WM_HOTKEY to the icon's owner
 //   e2e_tool register-all          registers all 208 Windows-key hotkeys
 //   e2e_tool set-event NAME        sets a named event
+#include "LumaroTrayIcon.h"
+
 #include <windows.h>
 
 #include <ole2.h>
@@ -31,31 +33,6 @@
 #include <vector>
 
 namespace {
-
-constexpr UINT kIconId = 100;
-
-struct Found {
-    std::vector<HWND> windows;
-};
-
-BOOL CALLBACK collectIconOwner(HWND window, LPARAM param) {
-    NOTIFYICONDATAA data = {};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = window;
-    data.uID = kIconId;
-    // Changing the tip to what it is proves the icon exists and changes nothing.
-    data.uFlags = NIF_TIP;
-    lstrcpyA(data.szTip, "Lumaro");
-    if (Shell_NotifyIconA(NIM_MODIFY, &data))
-        reinterpret_cast<Found*>(param)->windows.push_back(window);
-    return TRUE;
-}
-
-std::vector<HWND> iconOwners() {
-    Found found;
-    EnumWindows(collectIconOwner, reinterpret_cast<LPARAM>(&found));
-    return found.windows;
-}
 
 HWND openMenu() {
     HWND menu = FindWindowA("#32768", nullptr);
@@ -230,7 +207,7 @@ int registerAll() {
 }
 
 int postHotKey(unsigned mods, unsigned vk) {
-    std::vector<HWND> owners = iconOwners();
+    std::vector<HWND> owners = lumaroIconOwners();
     for (HWND owner : owners)
         PostMessageA(owner, WM_HOTKEY, 0xC123, MAKELPARAM(mods, vk));
     return owners.empty() ? 1 : 0;
@@ -244,11 +221,8 @@ int taskbarCreated() {
 }
 
 int iconDelete() {
-    for (HWND owner : iconOwners()) {
-        NOTIFYICONDATAA data = {};
-        data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-        data.hWnd = owner;
-        data.uID = kIconId;
+    for (HWND owner : lumaroIconOwners()) {
+        NOTIFYICONDATAA data = lumaroIcon(owner);
         Shell_NotifyIconA(NIM_DELETE, &data);
     }
     return 0;
@@ -264,7 +238,7 @@ int setEvent(const char* name) {
 int main(int argc, char** argv) {
     std::string command = argc > 1 ? argv[1] : "";
     if (command == "icon-count") {
-        std::printf("%u\n", static_cast<unsigned>(iconOwners().size()));
+        std::printf("%u\n", static_cast<unsigned>(lumaroIconOwners().size()));
         return 0;
     }
     if (command == "icon-delete")

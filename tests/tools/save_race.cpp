@@ -5,6 +5,8 @@
 //   save_race ok [MS]   clicks OK in every definition window shown, the
 //                    oldest instance's first, MS milliseconds apart; prints
 //                    how many
+#include "LumaroTrayIcon.h"
+
 #include <windows.h>
 
 #include <shellapi.h>
@@ -17,22 +19,8 @@
 
 namespace {
 
-constexpr UINT kIconId = 100;
 constexpr UINT kTrayCallback = WM_USER + 1;
 constexpr int kDefinitionClientWidth = 585;
-
-// Changing an icon's tip to what it is proves the window owns the icon.
-BOOL CALLBACK openDefinitions(HWND window, LPARAM) {
-    NOTIFYICONDATAA data = {};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = window;
-    data.uID = kIconId;
-    data.uFlags = NIF_TIP;
-    lstrcpyA(data.szTip, "Lumaro");
-    if (Shell_NotifyIconA(NIM_MODIFY, &data))
-        PostMessageA(window, kTrayCallback, kIconId, WM_LBUTTONDBLCLK);
-    return TRUE;
-}
 
 BOOL CALLBACK findOk(HWND child, LPARAM param) {
     char text[8] = {};
@@ -87,11 +75,18 @@ int pressOk(DWORD apart) {
     return buttons.empty() ? 1 : 0;
 }
 
+// A double-click on the icon of each Lumaro opens its definition window.
+int openDefinitions() {
+    for (HWND owner : lumaroIconOwners())
+        PostMessageA(owner, kTrayCallback, kLumaroIconId, WM_LBUTTONDBLCLK);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "open") == 0)
-        return EnumWindows(openDefinitions, 0) ? 0 : 1;
+        return openDefinitions();
     if (argc >= 2 && std::strcmp(argv[1], "ok") == 0)
         return pressOk(argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 0);
     std::fprintf(stderr, "usage: save_race open|ok [MS]\n");
