@@ -26,6 +26,6 @@ public:
     int createItem() override;
     std::unique_ptr<QelRegistrySerializable> newItem() const override;
     // An empty definition of each combination `stored` defines and this list
-    // does not.
+    // has no item of.
     Items cancellations(const Items& stored) const override;
 };

@@ -27,8 +27,8 @@ class QelRegistry;
 // so writing it is the switch, and the item keys are deleted behind it.
 class ListSave {
 public:
-    // `items` in their order, each saving itself; `kind` reads the stored
-    // list and tells what cancels it.
+    // `items` in their order, each saving itself; `kind` makes the items the
+    // stored list is read into, and tells what cancels them.
     ListSave(const std::vector<QelRegistrySerializable*>& items, const ItemKind& kind,
              const std::string& itemName, QelRegistry& registry);
     ListSave(const ListSave&) = delete;
