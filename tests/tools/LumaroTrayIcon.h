@@ -17,19 +17,19 @@ inline NOTIFYICONDATAA lumaroIcon(HWND owner) {
     return data;
 }
 
-// The windows that own such an icon. Changing the tip to what it is proves
-// the icon exists and changes nothing.
+// Changing the tip to what it is proves the icon exists and changes nothing.
+inline BOOL CALLBACK collectLumaroIconOwner(HWND window, LPARAM owners) {
+    NOTIFYICONDATAA data = lumaroIcon(window);
+    data.uFlags = NIF_TIP;
+    lstrcpyA(data.szTip, "Lumaro");
+    if (Shell_NotifyIconA(NIM_MODIFY, &data))
+        reinterpret_cast<std::vector<HWND>*>(owners)->push_back(window);
+    return TRUE;
+}
+
+// The windows that own such an icon.
 inline std::vector<HWND> lumaroIconOwners() {
     std::vector<HWND> owners;
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            NOTIFYICONDATAA data = lumaroIcon(window);
-            data.uFlags = NIF_TIP;
-            lstrcpyA(data.szTip, "Lumaro");
-            if (Shell_NotifyIconA(NIM_MODIFY, &data))
-                reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&owners));
+    EnumWindows(collectLumaroIconOwner, reinterpret_cast<LPARAM>(&owners));
     return owners;
 }
